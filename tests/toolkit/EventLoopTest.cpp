@@ -1,0 +1,239 @@
+// The loop with real input from XTest: keys, buttons, held keys, window-manager messages,
+// configuration changes, keyboard remapping, and callbacks that destroy what they are given.
+
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include "tests/support/ProbeControl.h"
+#include "tests/support/XHarness.h"
+#include "toolkit/Application.h"
+#include "toolkit/EventDispatch.h"
+
+namespace sassorbi::testing {
+namespace {
+
+class EventLoopTest : public XServerTest {
+protected:
+    void SetUp() override {
+        XServerTest::SetUp();
+        EventLog().clear();
+        form = MakeForm(50, 50, 300, 200);
+        form->SetName("F");
+        RecordEvents(form.get());
+    }
+
+    std::unique_ptr<ProbeControl> MakeProbe(const std::string& name, int x, int y, int w, int h) {
+        auto probe = std::make_unique<ProbeControl>(form.get(), name, x, y, w, h);
+        RecordEvents(probe.get());
+        probe->Show();
+        return probe;
+    }
+
+    bool WaitForEvent(const std::string& event, int count = 1) {
+        return PumpUntil([&] { return CountEvents(event) >= count; });
+    }
+
+    std::unique_ptr<Form> form;
+};
+
+TEST_F(EventLoopTest, KeysGoToTheFocusedControlFirstAndCharactersArriveOnRelease) {
+    auto a = MakeProbe("A", 10, 10, 40, 20);
+    Application::SetFocusedElement(a.get());
+    Focus(*form);
+    TapKey(XK_a);
+    ASSERT_TRUE(WaitForEvent("F.KeyUp:61"));
+    EXPECT_EQ(EventLog(), (std::vector<std::string>{"A.KeyDown:61", "F.KeyDown:61", "A.KeyChar:97",
+                                                    "A.KeyUp:61", "F.KeyChar:97", "F.KeyUp:61"}));
+}
+
+TEST_F(EventLoopTest, ADisabledFormGetsOnlyItsOwnMouseDownAndClick) {
+    auto a = MakeProbe("A", 10, 10, 40, 20);
+    Focus(*form);
+    form->SetEnabled(false);
+    TapKey(XK_a);
+    ClickAt(*form, 20, 15);
+    MovePointer(*form, 100, 100);
+    ASSERT_TRUE(WaitForEvent("F.Click"));
+    Settle();
+    EXPECT_TRUE(EventsOf("A").empty());
+    EXPECT_EQ(CountEvents("F.MouseDown"), 1);
+    EXPECT_EQ(CountEvents("F.KeyDown:61") + CountEvents("F.KeyUp:61"), 0);
+    EXPECT_EQ(CountEvents("F.MouseMove"), 0);
+}
+
+TEST_F(EventLoopTest, PressingOnOneControlAndReleasingOnAnotherClicksNeither) {
+    auto a = MakeProbe("A", 10, 10, 40, 20);
+    auto b = MakeProbe("B", 100, 10, 40, 20);
+    MovePointer(*form, 20, 15);
+    PressButton(1);
+    MovePointer(*form, 110, 15);
+    ReleaseButton(1);
+    ASSERT_TRUE(WaitForEvent("F.Click"));
+    EXPECT_EQ(EventsOf("A"), (std::vector<std::string>{"A.GotFocus", "A.MouseDown", "A.LostFocus"}));
+    EXPECT_TRUE(EventsOf("B").empty());
+    EXPECT_EQ(Application::GetFocusedElement(), nullptr);
+}
+
+TEST_F(EventLoopTest, AClickOnOverlappingControlsGoesToTheFirstRegistered) {
+    auto first = MakeProbe("first", 10, 10, 60, 60);
+    auto second = MakeProbe("second", 40, 40, 60, 60);
+    ClickAt(*form, 50, 50);
+    ASSERT_TRUE(WaitForEvent("F.Click"));
+    EXPECT_EQ(EventsOf("first"),
+              (std::vector<std::string>{"first.GotFocus", "first.MouseDown", "first.Click"}));
+    EXPECT_TRUE(EventsOf("second").empty());
+    EXPECT_EQ(EventsOf("F"), (std::vector<std::string>{"F.MouseDown", "F.Click"}));
+}
+
+TEST_F(EventLoopTest, OtherButtonsGoToTheFormAndTheWheelDownIsIgnored) {
+    ClickAt(*form, 20, 20, 3);
+    ClickAt(*form, 20, 20, 5);
+    ASSERT_TRUE(WaitForEvent("F.OtherButtonUp"));
+    Settle();
+    EXPECT_EQ(EventsOf("F"), (std::vector<std::string>{"F.OtherButtonDown", "F.OtherButtonUp"}));
+}
+
+TEST_F(EventLoopTest, AHeldKeyGivesExactlyOneRelease) {
+    Focus(*form);
+    PressKey(XK_p);
+    PumpFor(1200);
+    ReleaseKey(XK_p);
+    ASSERT_TRUE(WaitForEvent("F.KeyUp:70"));
+    Settle();
+    EXPECT_EQ(CountEvents("F.KeyUp:70"), 1);
+    EXPECT_GE(CountEvents("F.KeyDown:70"), 1);
+}
+
+// Where the server cannot drop them, a fake release comes just before the repeated press.
+TEST_F(EventLoopTest, WithoutServerHelpAFakeReleaseBeforeARepeatedPressIsDropped) {
+    XEvent press{};
+    press.xkey.type = KeyPress;
+    press.xkey.display = display();
+    press.xkey.window = form->GetWindow();
+    press.xkey.keycode = XKeysymToKeycode(display(), XK_n);
+    press.xkey.time = 4242;
+    XEvent release = press;
+    release.xkey.type = KeyRelease;
+    XEvent final_release = release;
+    final_release.xkey.time = 4300;
+    // Put back in reverse: the queue reads release, press, final release.
+    XSync(display(), False);
+    XPutBackEvent(display(), &final_release);
+    XPutBackEvent(display(), &press);
+    XPutBackEvent(display(), &release);
+    for (int i = 0; i < 3; ++i) {
+        XEvent event;
+        XNextEvent(display(), &event);
+        DispatchEvent(display(), event, nullptr, false);
+    }
+    EXPECT_EQ(EventLog(), (std::vector<std::string>{"F.KeyDown:6e", "F.KeyChar:110", "F.KeyUp:6e"}));
+}
+
+TEST_F(EventLoopTest, ClosingTheMainFormOnlyAsksItsQueryClose) {
+    SetMainForm(form.get());
+    SendDeleteWindow(*form);
+    ASSERT_TRUE(WaitForEvent("F.QueryClose"));
+    EXPECT_TRUE(form->IsCreated());
+    EXPECT_EQ(MapState(form->GetWindow()), IsViewable);
+    EXPECT_EQ(CountEvents("F.Closed"), 0);
+}
+
+TEST_F(EventLoopTest, ClosingADialogDestroysItOnlyWhenQueryCloseAgrees) {
+    SetMainForm(form.get());
+    auto dialog = MakeForm(100, 100, 120, 80, true);
+    dialog->SetName("D");
+    RecordEvents(dialog.get());
+    static bool agree = false;
+    dialog->SetOnQueryClose([](GUIElement* element) {
+        EventLog().push_back(element->GetName() + ".QueryClose");
+        return agree;
+    });
+    SendDeleteWindow(*dialog);
+    ASSERT_TRUE(WaitForEvent("D.QueryClose"));
+    Settle();
+    EXPECT_TRUE(dialog->IsCreated()) << "a false answer keeps it open";
+    EXPECT_EQ(CountEvents("D.Closed"), 0);
+
+    agree = true;
+    const Window window = dialog->GetWindow();
+    SendDeleteWindow(*dialog);
+    ASSERT_TRUE(WaitForEvent("D.Closed"));
+    EXPECT_FALSE(dialog->IsCreated());
+    EXPECT_EQ(MapState(window), -1);
+}
+
+TEST_F(EventLoopTest, ASizeChangeRaisesResizedBeforeTheNewSizeIsStoredAndAMoveDoesNot) {
+    static int width_seen_by_resize = 0;
+    form->SetOnResize([](GUIElement* element) {
+        EventLog().push_back("F.Resize");
+        width_seen_by_resize = element->GetWidth();
+    });
+    XMoveWindow(driver(), form->GetWindow(), 70, 80);
+    Settle();
+    EXPECT_EQ(CountEvents("F.Resize"), 0);
+    XResizeWindow(driver(), form->GetWindow(), 340, 220);
+    ASSERT_TRUE(WaitForEvent("F.Resize"));
+    EXPECT_EQ(width_seen_by_resize, 300);
+    EXPECT_EQ(form->GetWidth(), 340);
+    EXPECT_EQ(form->GetHeight(), 220);
+}
+
+class CountingForm : public Form {
+public:
+    void OnUserMessage() override { ++user_messages; }
+    int user_messages = 0;
+};
+
+TEST_F(EventLoopTest, TheUserMessageIsAClientMessageOfTypeZeroWhoseFirstLongIsOne) {
+    CountingForm counting;
+    counting.SetScreen(screen());
+    counting.SetSize(50, 50);
+    counting.Show();
+    WaitViewable(counting);
+    SendClientMessage(counting.GetWindow(), 0, 2);
+    SendClientMessage(counting.GetWindow(), 0, 1);
+    ASSERT_TRUE(PumpUntil([&] { return counting.user_messages > 0; }));
+    Settle();
+    EXPECT_EQ(counting.user_messages, 1);
+}
+
+TEST_F(EventLoopTest, KeysAreTranslatedWithTheNewMappingAfterARemap) {
+    const KeyCode code = XKeysymToKeycode(driver(), XK_q);
+    int per_code = 0;
+    KeySym* saved = XGetKeyboardMapping(driver(), code, 1, &per_code);
+    std::vector<KeySym> remapped(per_code, XK_z);
+    XChangeKeyboardMapping(driver(), code, per_code, remapped.data(), 1);
+    XSync(driver(), False);
+    Settle();
+    Focus(*form);
+    PressKeyCode(code, true);
+    PressKeyCode(code, false);
+    ASSERT_TRUE(PumpUntil([] { return !EventLog().empty(); }));
+    Settle();
+    XChangeKeyboardMapping(driver(), code, per_code, saved, 1);
+    XFree(saved);
+    XSync(driver(), False);
+    EXPECT_EQ(EventLog().front(), "F.KeyDown:7a");
+}
+
+TEST_F(EventLoopTest, CallbacksMayDestroyTheControlAndTheFormTheyAreCalledFor) {
+    static ProbeControl* doomed = nullptr;
+    doomed = MakeProbe("doomed", 10, 10, 40, 20).release();
+    doomed->SetOnMouseDown([](GUIElement*, uint64_t, Point) { delete doomed; });
+    ClickAt(*form, 20, 15);
+    ASSERT_TRUE(WaitForEvent("F.Click"));
+    EXPECT_EQ(Application::GetFocusedElement(), nullptr);
+    EXPECT_EQ(EventsOf("F"), (std::vector<std::string>{"F.MouseDown", "F.Click"}));
+
+    static Form* dialog = nullptr;
+    dialog = MakeForm(100, 100, 80, 80, true).release();
+    dialog->SetOnKeyDown([](GUIElement*, KeySym) { delete dialog; });
+    Focus(*dialog);
+    TapKey(XK_x);
+    ASSERT_TRUE(PumpUntil([] { return Application::GetForms().size() == 1; }));
+    Settle();
+    EXPECT_EQ(CountEvents("F.KeyUp:78"), 0) << "the key was the dialog's, not the form's";
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

@@ -1,0 +1,156 @@
+// Top-level windows as the server and a window manager see them.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/support/ProbeControl.h"
+#include "tests/support/XHarness.h"
+#include "toolkit/Application.h"
+
+namespace sassorbi::testing {
+namespace {
+
+using FormTest = XServerTest;
+
+TEST_F(FormTest, TheWindowCarriesItsTitleClassFixedSizeAndCloseProtocol) {
+    auto form = std::make_unique<Form>();
+    form->SetScreen(screen());
+    form->SetTitle("Sassorbi test");
+    form->SetSize(320, 200);
+    form->Show();
+    WaitViewable(*form);
+    const Window window = form->GetWindow();
+
+    EXPECT_EQ(TextProperty(window, "WM_NAME"), "Sassorbi test");
+    EXPECT_EQ(TextProperty(window, "WM_ICON_NAME"), "Sassorbi.exe");
+    EXPECT_EQ(ClassHint(window), std::make_pair(std::string("Sassorbi.exe"),
+                                                std::string("Sassorbi.exe")));
+    const XSizeHints hints = NormalHints(window);
+    EXPECT_EQ(hints.min_width, 320);
+    EXPECT_EQ(hints.max_width, 320);
+    EXPECT_EQ(hints.min_height, 200);
+    EXPECT_EQ(hints.max_height, 200);
+    EXPECT_EQ(AtomListProperty(window, "WM_PROTOCOLS"),
+              std::vector<std::string>{"WM_DELETE_WINDOW"});
+    EXPECT_TRUE(AtomListProperty(window, "_NET_WM_WINDOW_TYPE").empty());
+
+    form->SetTitle("Renamed");
+    XSync(display(), False);
+    EXPECT_EQ(TextProperty(window, "WM_NAME"), "Renamed");
+    EXPECT_EQ(TextProperty(window, "WM_ICON_NAME"), "Renamed");
+}
+
+TEST_F(FormTest, DialogsAloneCarryTheDialogWindowType) {
+    auto dialog = MakeForm(10, 10, 100, 80, true);
+    EXPECT_EQ(AtomListProperty(dialog->GetWindow(), "_NET_WM_WINDOW_TYPE"),
+              std::vector<std::string>{"_NET_WM_WINDOW_TYPE_DIALOG"});
+    EXPECT_TRUE(dialog->IsDialog());
+}
+
+TEST_F(FormTest, TheBackgroundIsTheBackColourOrGreyWhenNoneIsSet) {
+    auto grey = MakeForm(0, 0, 60, 60);
+    auto black = std::make_unique<Form>();
+    black->SetScreen(screen());
+    black->SetBackColor(0x000000);
+    black->SetLocation(100, 0);
+    black->SetSize(60, 60);
+    black->Show();
+    WaitViewable(*black);
+    EXPECT_EQ(PixelAt(grey->GetWindow(), 30, 30), 0xAAAAAAu);
+    EXPECT_EQ(PixelAt(black->GetWindow(), 30, 30), 0x000000u);
+}
+
+TEST_F(FormTest, CenterOnScreenUsesTheScreenSizeAndNeverGoesNegative) {
+    auto form = MakeForm(0, 0, 250, 150, false, false);
+    form->CenterOnScreen();
+    EXPECT_EQ(form->GetLocation().x, (screen()->GetWidth() - 250) / 2);
+    EXPECT_EQ(form->GetLocation().y, (screen()->GetHeight() - 150) / 2);
+    form->SetSize(screen()->GetWidth() + 100, 150);
+    form->CenterOnScreen();
+    EXPECT_EQ(form->GetLocation().x, 0);
+}
+
+TEST_F(FormTest, HideUnmapsShowMappedMapsAgainAndShowOnlyRaises) {
+    auto form = MakeForm(0, 0, 100, 100);
+    form->Hide();
+    XSync(display(), False);
+    EXPECT_EQ(MapState(form->GetWindow()), IsUnmapped);
+    EXPECT_TRUE(form->IsCreated());
+    form->Show();
+    XSync(display(), False);
+    EXPECT_EQ(MapState(form->GetWindow()), IsUnmapped) << "Show raises, it does not map";
+    form->ShowMapped();
+    XSync(display(), False);
+    EXPECT_EQ(MapState(form->GetWindow()), IsViewable);
+}
+
+TEST_F(FormTest, DestroyingTheWindowTwiceIsHarmlessAndTheFormCanBeCreatedAgain) {
+    auto form = MakeForm(0, 0, 100, 100);
+    static int loads = 0;
+    form->SetOnLoad([](GUIElement*, uint64_t) { ++loads; });
+    const Window first = form->GetWindow();
+    form->DestroyWindow();
+    form->DestroyWindow();
+    EXPECT_FALSE(form->IsCreated());
+    EXPECT_EQ(form->GetWindow(), 0u);
+    EXPECT_EQ(MapState(first), -1) << "the server no longer knows the window";
+    form->Show();
+    WaitViewable(*form);
+    EXPECT_NE(form->GetWindow(), 0u);
+    EXPECT_EQ(loads, 0) << "OnLoad was set after the first load and never runs again";
+}
+
+TEST_F(FormTest, OnLoadRunsBeforeTheWindowIsMappedAndControlsDoNotPaintMeanwhile) {
+    Form form;
+    form.SetScreen(screen());
+    static bool loading_during_load = false;
+    static bool created_during_load = true;
+    form.SetOnLoad([](GUIElement* element, uint64_t) {
+        loading_during_load = Application::IsFormLoading();
+        created_during_load = element->IsCreated();
+    });
+    form.Show();
+    EXPECT_TRUE(loading_during_load);
+    EXPECT_FALSE(created_during_load);
+    EXPECT_FALSE(Application::IsFormLoading());
+    EXPECT_TRUE(form.IsCreated());
+    EXPECT_TRUE(form.IsVisible());
+}
+
+TEST_F(FormTest, FormsTakeIdsAtCreationAfterControlsCreatedEarlier) {
+    Form first;
+    first.SetScreen(screen());
+    Form second;
+    second.SetScreen(screen());
+    ProbeControl probe(&first, "p", 0, 0, 10, 10);
+    probe.Show();
+    second.Show();
+    first.Show();
+    EXPECT_EQ(probe.GetId() + 1, second.GetId());
+    EXPECT_EQ(second.GetId() + 1, first.GetId());
+    EXPECT_EQ(first.GetTag(), static_cast<uint64_t>(first.GetId()));
+}
+
+TEST_F(FormTest, CreatingWithoutAScreenLogsAndCreatesNothing) {
+    Form form;
+    ::testing::internal::CaptureStdout();
+    form.Show();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "E' necessario impostare il display\n");
+    EXPECT_FALSE(form.IsCreated());
+    EXPECT_EQ(form.GetWindow(), 0u);
+}
+
+TEST_F(FormTest, ExposurePaintsTheDrawableCreatedControls) {
+    auto form = MakeForm(0, 0, 200, 200, false, false);
+    ProbeControl shown(form.get(), "shown", 0, 0, 10, 10);
+    ProbeControl never_created(form.get(), "never", 0, 0, 10, 10);
+    shown.Show();
+    form->Show();
+    WaitViewable(*form);
+    EXPECT_GE(shown.paints, 1);
+    EXPECT_EQ(never_created.paints, 0);
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

@@ -1,0 +1,103 @@
+// The registry: children in order with panels expanded, hit search, removal and its log.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/support/ProbeControl.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Timer.h"
+
+namespace sassorbi::testing {
+namespace {
+
+std::vector<std::string> Names(const std::vector<GUIElement*>& elements) {
+    std::vector<std::string> names;
+    for (GUIElement* element : elements) names.push_back(element->GetName());
+    return names;
+}
+
+// A stand-in for a form: any created element can parent controls.
+struct Board {
+    Form form;
+    ProbeControl root{&form, "root", 0, 0, 400, 400, "board"};
+    Board() { root.Show(); }
+};
+
+TEST(RegistryTest, ChildrenComeInRegistrationOrderWithEachPanelFollowedByItsContents) {
+    Board board;
+    ProbeControl a(&board.root, "a", 0, 0, 10, 10);
+    ProbeControl panel(&board.root, "panel", 100, 100, 50, 50, "panel");
+    ProbeControl b(&board.root, "b", 0, 0, 10, 10);
+    panel.Show();
+    ProbeControl inside(&panel, "inside", 0, 0, 10, 10);
+    EXPECT_EQ(Names(Application::GetChildren(board.root.GetId())),
+              (std::vector<std::string>{"a", "panel", "inside", "b"}));
+}
+
+TEST(RegistryTest, TheFirstRegisteredControlUnderThePointerWinsAndPanelsAreSearchedThrough) {
+    Board board;
+    ProbeControl under(&board.root, "under", 0, 0, 50, 50);
+    ProbeControl over(&board.root, "over", 20, 20, 50, 50);
+    ProbeControl panel(&board.root, "panel", 100, 100, 80, 80, "panel");
+    ProbeControl inside(&panel, "inside", 10, 10, 20, 20);
+    ProbeControl disabled(&board.root, "disabled", 300, 300, 20, 20);
+    for (ProbeControl* control : {&under, &over, &panel, &inside, &disabled}) control->Show();
+    disabled.SetEnabled(false);
+    const int id = board.root.GetId();
+    EXPECT_EQ(Application::FindElementAt(id, {30, 30}), &under);
+    EXPECT_EQ(Application::FindElementAt(id, {60, 60}), &over);
+    EXPECT_EQ(Application::FindElementAt(id, {115, 115}), &inside);
+    EXPECT_EQ(Application::FindElementAt(id, {170, 170}), nullptr) << "a panel is never hit";
+    EXPECT_EQ(Application::FindElementAt(id, {305, 305}), nullptr) << "disabled";
+}
+
+TEST(RegistryTest, ADestroyedElementLeavesNoFocusBehind) {
+    Board board;
+    auto probe = std::make_unique<ProbeControl>(&board.root, "p", 0, 0, 10, 10);
+    Application::SetFocusedElement(probe.get());
+    probe.reset();
+    EXPECT_EQ(Application::GetFocusedElement(), nullptr);
+}
+
+TEST(RegistryTest, TimersAndFormsAreListedAndUnlistedWithTheirElement) {
+    const size_t before = Application::ElementCount();
+    {
+        Form form;
+        Timer timer(&form, 10);
+        EXPECT_EQ(Application::TimerCount(), 1u);
+        EXPECT_EQ(Application::GetForms().size(), 1u);
+        EXPECT_EQ(Application::ElementCount(), before + 2);
+    }
+    EXPECT_EQ(Application::TimerCount(), 0u);
+    EXPECT_TRUE(Application::GetForms().empty());
+    EXPECT_EQ(Application::ElementCount(), before);
+}
+
+TEST(RegistryTest, RemovingAnUnregisteredElementLogsItsKindTheCountAndItsId) {
+    Board board;
+    ProbeControl probe(&board.root, "p", 0, 0, 10, 10);
+    probe.Show();
+    Application::RemoveWinForm(&probe);
+    ::testing::internal::CaptureStdout();
+    Application::RemoveWinForm(&probe);
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, " NON TROVATO! Application::RemoveWinForm = probe size 2 id " +
+                       std::to_string(probe.GetId()) + "\n");
+    Application::AddElement(&probe);  // registered again so that its destructor finds it
+}
+
+TEST(RegistryTest, RemovingATimerTwiceLogsTheTimerListToo) {
+    Form form;
+    Timer timer(&form, 10);
+    Application::RemoveTimer(&timer);
+    ::testing::internal::CaptureStdout();
+    Application::RemoveTimer(&timer);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              " NON TROVATO! Application::RemoveWindow = timer lx 0 id 0\n");
+    Application::AddTimer(&timer);
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

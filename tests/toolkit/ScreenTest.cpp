@@ -1,0 +1,59 @@
+// The display connection: what it learns from the server, and life without a server.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/support/XHarness.h"
+#include "toolkit/Screen.h"
+
+namespace sassorbi::testing {
+namespace {
+
+using ScreenTest = XServerTest;
+
+TEST_F(ScreenTest, ReportsTheServersScreenAndBecomesTheDefault) {
+    Display* d = display();
+    EXPECT_EQ(screen()->GetWidth(), XDisplayWidth(d, DefaultScreen(d)));
+    EXPECT_EQ(screen()->GetHeight(), XDisplayHeight(d, DefaultScreen(d)));
+    EXPECT_EQ(screen()->GetDepth(), DefaultDepth(d, DefaultScreen(d)));
+    EXPECT_GT(screen()->GetVisualCount(), 0);
+    EXPECT_FALSE(screen()->HasError());
+    EXPECT_EQ(Screen::GetDefaultScreen(), screen());
+
+    Screen second("second");
+    EXPECT_EQ(Screen::GetDefaultScreen(), screen()) << "the first screen stays the default";
+    EXPECT_TRUE(second.Close());
+    EXPECT_FALSE(second.Close()) << "closed once only";
+}
+
+TEST_F(ScreenTest, TheConnectionIsNotInheritedByProgramsTheGameStarts) {
+    const int flags = fcntl(ConnectionNumber(display()), F_GETFD);
+    EXPECT_TRUE(flags & FD_CLOEXEC);
+}
+
+TEST_F(ScreenTest, HeldKeysAreReportedWithoutFakeReleasesWhereTheServerCan) {
+    EXPECT_TRUE(screen()->HasDetectableAutoRepeat());
+}
+
+TEST(ScreenWithoutServerTest, LogsTheFailureAndKeepsItsDefaults) {
+    const std::string saved = getenv("DISPLAY") != nullptr ? getenv("DISPLAY") : "";
+    setenv("DISPLAY", ":9999", 1);
+    ::testing::internal::CaptureStdout();
+    Screen screen("nothing");
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    setenv("DISPLAY", saved.c_str(), 1);
+
+    EXPECT_EQ(out, "XOpenDisplay(0) failed.\n");
+    EXPECT_TRUE(screen.HasError());
+    EXPECT_EQ(screen.GetDisplay(), nullptr);
+    EXPECT_EQ(screen.GetWidth(), 800);
+    EXPECT_EQ(screen.GetHeight(), 600);
+    EXPECT_EQ(screen.GetDepth(), 8);
+    EXPECT_FALSE(screen.Close());
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <string>
+
+#include "TempFolder.h"
+#include "util/ChildProcesses.h"
+#include "util/Files.h"
+#include "util/Shell.h"
+
+namespace sassorbi {
+namespace {
+
+// Blocks until the child has ended but leaves it unreaped, so the code under test reaps it.
+siginfo_t WaitUntilEnded(idtype_t which, pid_t pid) {
+    siginfo_t info{};
+    EXPECT_EQ(waitid(which, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT), 0);
+    return info;
+}
+
+// True when the pid is no longer a child of this process, so it left no zombie.
+bool IsGone(pid_t pid) {
+    int status = 0;
+    return waitpid(pid, &status, WNOHANG) == -1 && errno == ECHILD;
+}
+
+class ChildProcessesTest : public TempFolderTest {
+  protected:
+    void TearDown() override {
+        if (!saved_path_.empty()) setenv("PATH", saved_path_.c_str(), 1);
+        TempFolderTest::TearDown();
+    }
+
+    // Puts a fake aplay first on PATH that records its pid, name and arguments in aplay.txt.
+    void InstallFakeAplay() {
+        ASSERT_TRUE(CreateFolder("bin"));
+        WriteFile("bin/aplay", "#!/bin/sh\nprintf '%s\\n' $$ \"${0##*/}\" \"$@\" > aplay.txt\n");
+        ASSERT_EQ(chmod("bin/aplay", 0755), 0);
+        saved_path_ = std::getenv("PATH");
+        const std::string path = (folder_ / "bin").string() + ":" + saved_path_;
+        setenv("PATH", path.c_str(), 1);
+    }
+
+  private:
+    std::string saved_path_;
+};
+
+TEST_F(ChildProcessesTest, AnEndedChildIsReapedAndForgotten) {
+    EXPECT_EQ(RunningChildCount(), 0u);
+    const pid_t pid = SpawnProgram({"sh", "-c", "exit 3"});
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(RunningChildCount(), 1u);
+    const siginfo_t info = WaitUntilEnded(P_PID, pid);
+    EXPECT_EQ(info.si_code, CLD_EXITED);
+    EXPECT_EQ(info.si_status, 3);
+    EXPECT_EQ(RunningChildCount(), 1u);
+    ReapChildren();
+    EXPECT_EQ(RunningChildCount(), 0u);
+    EXPECT_FALSE(IsChildRunning(pid));
+    EXPECT_TRUE(IsGone(pid));
+}
+
+TEST_F(ChildProcessesTest, AMissingProgramEndsWithStatus127) {
+    const pid_t pid = SpawnProgram({"./no-such-program", "arg"});
+    ASSERT_GT(pid, 0);
+    const siginfo_t info = WaitUntilEnded(P_PID, pid);
+    EXPECT_EQ(info.si_code, CLD_EXITED);
+    EXPECT_EQ(info.si_status, 127);
+    EXPECT_FALSE(IsChildRunning(pid));
+    EXPECT_EQ(RunningChildCount(), 0u);
+    EXPECT_TRUE(IsGone(pid));
+    EXPECT_EQ(SpawnProgram({}), -1);
+    EXPECT_EQ(RunningChildCount(), 0u);
+}
+
+TEST_F(ChildProcessesTest, TerminateChildStopsOnlyOurLiveChildren) {
+    const pid_t pid = SpawnProgram({"sleep", "60"});
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(IsChildRunning(pid));
+    TerminateChild(pid);
+    // A child that died at once was reaped by TerminateChild itself.
+    if (RunningChildCount() == 1u) {
+        const siginfo_t info = WaitUntilEnded(P_PID, pid);
+        EXPECT_EQ(info.si_code, CLD_KILLED);
+        EXPECT_EQ(info.si_status, SIGTERM);
+        ReapChildren();
+    }
+    EXPECT_EQ(RunningChildCount(), 0u);
+    EXPECT_TRUE(IsGone(pid));
+    // Once reaped the pid is no longer ours and is never signalled again.
+    TerminateChild(pid);
+    TerminateChild(getpid());
+    EXPECT_EQ(RunningChildCount(), 0u);
+}
+
+TEST_F(ChildProcessesTest, ReapingLeavesOtherChildrenAlone) {
+    const pid_t foreign = fork();
+    ASSERT_GE(foreign, 0);
+    if (foreign == 0) _exit(5);
+    WaitUntilEnded(P_PID, foreign);
+    ReapChildren();
+    EXPECT_FALSE(RunShellCommand("true"));
+    int status = 0;
+    ASSERT_EQ(waitpid(foreign, &status, 0), foreign);
+    EXPECT_EQ(WEXITSTATUS(status), 5);
+}
+
+TEST_F(ChildProcessesTest, ShellCommandsReportFailureAsTrue) {
+    EXPECT_FALSE(RunShellCommand("true"));
+    EXPECT_TRUE(RunShellCommand("false"));
+    EXPECT_TRUE(RunShellCommand("exit 3"));
+    WriteFile("present", "");
+    EXPECT_FALSE(RunProgram("test", "-f present"));
+    EXPECT_TRUE(RunProgram("test", "-f absent"));
+    // The arguments are one unquoted shell line.
+    EXPECT_FALSE(RunProgram("echo", "a  b > out.txt"));
+    EXPECT_EQ(ReadFile("out.txt"), "a b\n");
+    EXPECT_EQ(RunningChildCount(), 0u);
+}
+
+TEST_F(ChildProcessesTest, BeepWithoutTheSoundStartsNothing) {
+    InstallFakeAplay();
+    Beep();
+    EXPECT_EQ(RunningChildCount(), 0u);
+    EXPECT_FALSE(FileExists("aplay.txt"));
+}
+
+TEST_F(ChildProcessesTest, BeepPlaysTheSoundInOneReapedChild) {
+    InstallFakeAplay();
+    ASSERT_TRUE(CreateFolder("Data"));
+    WriteFile("Data/beep.wav", "RIFF");
+    Beep();
+    ASSERT_EQ(RunningChildCount(), 1u);
+    const siginfo_t info = WaitUntilEnded(P_ALL, 0);
+    EXPECT_EQ(info.si_code, CLD_EXITED);
+    EXPECT_EQ(info.si_status, 0);
+    EXPECT_EQ(ReadFile("aplay.txt"), std::to_string(info.si_pid) + "\naplay\nData/beep.wav\n");
+    EXPECT_FALSE(IsChildRunning(info.si_pid));
+    EXPECT_EQ(RunningChildCount(), 0u);
+    EXPECT_TRUE(IsGone(info.si_pid));
+}
+
+}  // namespace
+}  // namespace sassorbi

@@ -1,0 +1,34 @@
+#pragma once
+// The one place that starts and reaps child processes, so that none is left a zombie.
+// Only the pids started here are ever waited for; other children and system() are unaffected.
+// For the game process's single thread.
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace sassorbi {
+
+// Forks; the parent gets the child's pid (recorded) or -1, the child gets 0 and must _exit.
+pid_t ForkChild();
+
+// Runs argv[0] (searched on PATH) with argv in a recorded child; a child that cannot run the
+// program ends with status 127. Returns the pid, or -1 when nothing was started.
+pid_t SpawnProgram(const std::vector<std::string>& argv);
+
+// Reaps every recorded child that has ended, without blocking; cheap with none recorded.
+void ReapChildren();
+
+// Whether the child is recorded and, after reaping, has not ended.
+bool IsChildRunning(pid_t pid);
+
+// Sends SIGTERM to a recorded, unreaped child and reaps it if it has already ended; otherwise
+// a later ReapChildren does.
+void TerminateChild(pid_t pid);
+
+// Recorded children not reaped yet.
+size_t RunningChildCount();
+
+}  // namespace sassorbi
