@@ -42,7 +42,11 @@ std::vector<std::string>& EventLog() {
 std::vector<std::string> EventsOf(const std::string& name) {
     std::vector<std::string> events;
     for (const std::string& event : EventLog()) {
-        if (event.compare(0, name.size() + 1, name + ".") == 0) events.push_back(event);
+        if (event.compare(0, name.size() + 1, name + ".") != 0) continue;
+        const std::string what = event.substr(name.size() + 1);
+        if (what != "MouseMove" && what != "MouseEnter" && what != "MouseLeave") {
+            events.push_back(event);
+        }
     }
     return events;
 }

@@ -26,7 +26,7 @@ public:
 // Every callback of the element appends to the event log.
 void RecordEvents(GUIElement* element);
 std::vector<std::string>& EventLog();
-// The events logged for one element name, in order.
+// The events logged for one element name, in order, without pointer motion and crossings.
 std::vector<std::string> EventsOf(const std::string& name);
 int CountEvents(const std::string& event);
 

@@ -92,6 +92,7 @@ TEST_F(FormTest, DestroyingTheWindowTwiceIsHarmlessAndTheFormCanBeCreatedAgain) 
     const Window first = form->GetWindow();
     form->DestroyWindow();
     form->DestroyWindow();
+    XSync(display(), False);
     EXPECT_FALSE(form->IsCreated());
     EXPECT_EQ(form->GetWindow(), 0u);
     EXPECT_EQ(MapState(first), -1) << "the server no longer knows the window";

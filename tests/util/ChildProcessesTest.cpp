@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "util/ChildProcesses.h"
 #include "util/Files.h"
 #include "util/Shell.h"

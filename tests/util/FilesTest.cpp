@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "util/Files.h"
 
 namespace sassorbi {

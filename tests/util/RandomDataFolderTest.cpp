@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <set>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "util/DataFolder.h"
 #include "util/Files.h"
 #include "util/Random.h"

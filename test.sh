@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds the project twice (plain, and with AddressSanitizer
+# and UndefinedBehaviorSanitizer) and runs the whole suite on each, on a virtual X server
+# of its own unless DISPLAY names one. Exits 0 only when everything passed.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/setup.sh
+
+started=()
+stop_started() {
+    local pid
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+trap stop_started EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+start_xvfb() {
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" 2>/dev/null &
+    started+=($!)
+    local tries
+    for tries in $(seq 100); do
+        [ -s "$number_file" ] && break
+        sleep 0.1
+    done
+    [ -s "$number_file" ] || { say "Xvfb did not start"; exit 1; }
+    export DISPLAY=":$(cat "$number_file")"
+    rm -f "$number_file"
+    say "Virtual X server on $DISPLAY"
+}
+
+run_suite() {
+    local dir=$1
+    say "== tests in $dir"
+    (cd "$dir" && ctest --output-on-failure -j "$(nproc)")
+}
+
+install_packages "${TEST_PACKAGES[@]}"
+[ -n "${DISPLAY:-}" ] || start_xvfb
+
+build_project build Release
+build_project build-sanitize Debug -DSASSORBI_SANITIZE=ON
+
+status=0
+run_suite build || status=1
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite build-sanitize || status=1
+if [ "$status" -eq 0 ]; then say "All tests passed."; else say "Some tests FAILED."; fi
+exit "$status"
