@@ -22,7 +22,9 @@ void WriteLog(const char* message) {
     }
 }
 
-void WriteLogString(const std::string& message) { WriteLog(message.c_str()); }
+void WriteLogString(const std::string& message) {
+    WriteLog(message.c_str());
+}
 
 void ClearLog() {
     if (FileExists(kLogFile)) RemoveFile(kLogFile);

@@ -4,7 +4,9 @@
 
 namespace sassorbi {
 
-FontSpec::~FontSpec() { FreeFont(); }
+FontSpec::~FontSpec() {
+    FreeFont();
+}
 
 FontSpec::FontSpec(const FontSpec& other)
     : family_(other.family_), size_(other.size_), bold_(other.bold_), italic_(other.italic_) {}
@@ -45,7 +47,9 @@ XFontStruct* FontSpec::GetFont(Display* display) {
     return font_;
 }
 
-int FontSpec::GetSizeValue() const { return loaded_ ? font_->ascent : size_; }
+int FontSpec::GetSizeValue() const {
+    return loaded_ ? font_->ascent : size_;
+}
 
 void FontSpec::FreeFont() {
     if (loaded_) XFreeFont(display_, font_);

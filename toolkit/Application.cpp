@@ -55,7 +55,9 @@ bool IsCandidate(GUIElement* element, int form_id) {
 
 }  // namespace
 
-void Application::AddElement(GUIElement* element) { State().elements.push_back(element); }
+void Application::AddElement(GUIElement* element) {
+    State().elements.push_back(element);
+}
 
 void Application::AddTimer(GUIElement* element) {
     if (element->GetKind() == "timer") State().timers.push_back(element);
@@ -79,8 +81,12 @@ void Application::RemoveWinForm(GUIElement* element) {
                    std::to_string(element->GetId()));
 }
 
-void Application::RemoveWindow(GUIElement* form) { RemoveFromList(State().forms, form); }
-void Application::RemoveTimer(GUIElement* timer) { RemoveFromList(State().timers, timer); }
+void Application::RemoveWindow(GUIElement* form) {
+    RemoveFromList(State().forms, form);
+}
+void Application::RemoveTimer(GUIElement* timer) {
+    RemoveFromList(State().timers, timer);
+}
 
 bool Application::IsAlive(const GUIElement* element, uint64_t serial) {
     const auto& elements = State().elements;
@@ -88,8 +94,12 @@ bool Application::IsAlive(const GUIElement* element, uint64_t serial) {
            element->GetSerial() == serial;
 }
 
-size_t Application::ElementCount() { return State().elements.size(); }
-size_t Application::TimerCount() { return State().timers.size(); }
+size_t Application::ElementCount() {
+    return State().elements.size();
+}
+size_t Application::TimerCount() {
+    return State().timers.size();
+}
 
 Form* Application::FindFormByWindow(Window window) {
     for (GUIElement* element : State().forms) {
@@ -120,16 +130,36 @@ std::vector<GUIElement*> Application::GetChildren(int id) {
     return children;
 }
 
-GUIElement* Application::GetFocusedElement() { return State().focused; }
-void Application::SetFocusedElement(GUIElement* element) { State().focused = element; }
-void Application::ClearFocus() { State().focused = nullptr; }
-const std::vector<GUIElement*>& Application::GetForms() { return State().forms; }
-const std::vector<GUIElement*>& Application::GetTimers() { return State().timers; }
+GUIElement* Application::GetFocusedElement() {
+    return State().focused;
+}
+void Application::SetFocusedElement(GUIElement* element) {
+    State().focused = element;
+}
+void Application::ClearFocus() {
+    State().focused = nullptr;
+}
+const std::vector<GUIElement*>& Application::GetForms() {
+    return State().forms;
+}
+const std::vector<GUIElement*>& Application::GetTimers() {
+    return State().timers;
+}
 
-void Application::RequestQuit() { State().quit_requested = true; }
-bool Application::IsQuitRequested() { return State().quit_requested; }
-void Application::SetFormLoading(bool loading) { State().form_loading = loading; }
-bool Application::IsFormLoading() { return State().form_loading; }
-int Application::NextElementId() { return ++State().next_element_id; }
+void Application::RequestQuit() {
+    State().quit_requested = true;
+}
+bool Application::IsQuitRequested() {
+    return State().quit_requested;
+}
+void Application::SetFormLoading(bool loading) {
+    State().form_loading = loading;
+}
+bool Application::IsFormLoading() {
+    return State().form_loading;
+}
+int Application::NextElementId() {
+    return ++State().next_element_id;
+}
 
 }  // namespace sassorbi

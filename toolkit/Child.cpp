@@ -9,6 +9,8 @@ Child::Child() : GUIElement(0) {
     SetTabStop(false);
 }
 
-Child::~Child() { Application::RemoveWinForm(this); }
+Child::~Child() {
+    Application::RemoveWinForm(this);
+}
 
 }  // namespace sassorbi

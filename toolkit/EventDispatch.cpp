@@ -193,17 +193,38 @@ void DispatchEvent(Display* display, XEvent& event, Form* main, bool detectable_
     Form* form = Application::FindFormByWindow(window);
     if (form == nullptr) return;
     switch (event.type) {
-        case KeyPress: OnKeyPress(form, event.xkey); break;
-        case KeyRelease: OnKeyRelease(display, form, event.xkey, detectable_auto_repeat); break;
-        case ButtonPress: OnButtonPress(form, event.xbutton); break;
-        case ButtonRelease: OnButtonRelease(form, event.xbutton); break;
-        case MotionNotify: OnMotion(form, event.xmotion); break;
-        case EnterNotify: form->MouseEnter(); break;
-        case LeaveNotify: form->MouseLeave(); break;
-        case Expose: form->Paint(); break;
-        case ConfigureNotify: OnConfigure(form, event.xconfigure); break;
-        case ClientMessage: OnClientMessage(form, event.xclient, main); break;
-        default: break;
+        case KeyPress:
+            OnKeyPress(form, event.xkey);
+            break;
+        case KeyRelease:
+            OnKeyRelease(display, form, event.xkey, detectable_auto_repeat);
+            break;
+        case ButtonPress:
+            OnButtonPress(form, event.xbutton);
+            break;
+        case ButtonRelease:
+            OnButtonRelease(form, event.xbutton);
+            break;
+        case MotionNotify:
+            OnMotion(form, event.xmotion);
+            break;
+        case EnterNotify:
+            form->MouseEnter();
+            break;
+        case LeaveNotify:
+            form->MouseLeave();
+            break;
+        case Expose:
+            form->Paint();
+            break;
+        case ConfigureNotify:
+            OnConfigure(form, event.xconfigure);
+            break;
+        case ClientMessage:
+            OnClientMessage(form, event.xclient, main);
+            break;
+        default:
+            break;
     }
 }
 

@@ -33,7 +33,8 @@ Application::TurnResult DispatchNext(Display* display, Form* main) {
 // Destroys the windows of every created form, in registration order, then closes the main form.
 void FinishLoop(Form* main) {
     std::vector<ElementRef> forms;
-    for (GUIElement* form : Application::GetForms()) forms.emplace_back(form);
+    for (GUIElement* form : Application::GetForms())
+        forms.emplace_back(form);
     for (const ElementRef& ref : forms) {
         auto* form = static_cast<Form*>(ref.Get());
         if (form != nullptr && form->IsCreated()) form->DestroyWindow();
@@ -46,7 +47,8 @@ void FinishLoop(Form* main) {
 void Application::Run(Form* main) {
     const Screen* screen = main->GetScreen();
     Display* display = screen != nullptr ? screen->GetDisplay() : nullptr;
-    while (display != nullptr && !IsQuitRequested()) RunOnce(display, main, -1);
+    while (display != nullptr && !IsQuitRequested())
+        RunOnce(display, main, -1);
     FinishLoop(main);
 }
 
@@ -70,7 +72,8 @@ Application::TurnResult Application::RunOnce(Display* display, Form* main, int l
 void Application::TickTimers(uint32_t milliseconds) {
     // Walk a copy: a tick may start, stop, create or destroy timers.
     std::vector<ElementRef> timers;
-    for (GUIElement* timer : GetTimers()) timers.emplace_back(timer);
+    for (GUIElement* timer : GetTimers())
+        timers.emplace_back(timer);
     for (const ElementRef& ref : timers) {
         if (GUIElement* timer = ref.Get()) static_cast<Timer*>(timer)->Advance(milliseconds);
     }

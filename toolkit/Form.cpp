@@ -38,7 +38,9 @@ Form::~Form() {
     Form::DestroyWindow();
 }
 
-Display* Form::GetDisplay() const { return screen_ != nullptr ? screen_->GetDisplay() : nullptr; }
+Display* Form::GetDisplay() const {
+    return screen_ != nullptr ? screen_->GetDisplay() : nullptr;
+}
 
 int Form::GetActualWidth() {
     Window root;
@@ -108,7 +110,8 @@ bool Form::IsWindowViewable() const {
 void Form::Paint() {
     // Walk references: a control's paint may destroy controls.
     std::vector<ElementRef> children;
-    for (GUIElement* child : Application::GetChildren(GetId())) children.emplace_back(child);
+    for (GUIElement* child : Application::GetChildren(GetId()))
+        children.emplace_back(child);
     for (const ElementRef& ref : children) {
         GUIElement* child = ref.Get();
         if (child != nullptr && child->IsDrawable() && child->IsCreated()) child->Paint();
@@ -139,11 +142,10 @@ void Form::CreateWindow() {
     Display* display = GetDisplay();
     const Colour back = GetBackColor() == kNoColour ? kDefaultBackColour : GetBackColor();
     const Point origin = GUIElement::GetLocation();
-    window_ = XCreateSimpleWindow(display, DefaultRootWindow(display), origin.x, origin.y,
-                                  static_cast<unsigned>(GetWidth()),
-                                  static_cast<unsigned>(GetHeight()), 1,
-                                  BlackPixel(display, screen_->GetScreenNumber()),
-                                  static_cast<unsigned long>(back));
+    window_ = XCreateSimpleWindow(
+        display, DefaultRootWindow(display), origin.x, origin.y, static_cast<unsigned>(GetWidth()),
+        static_cast<unsigned>(GetHeight()), 1, BlackPixel(display, screen_->GetScreenNumber()),
+        static_cast<unsigned long>(back));
     if (window_ != 0) SetWindowManagerProperties();
 }
 
@@ -248,7 +250,9 @@ void Form::ApplySendToBack() {
 void Form::OnChildAdded(GUIElement*) {}
 void Form::FormHook() {}
 void Form::OnClosing() {}
-std::string Form::GetTitle() { return GetTextValue(); }
+std::string Form::GetTitle() {
+    return GetTextValue();
+}
 
 void Form::SetTitle(const std::string& title) {
     SetText(title);
@@ -263,14 +267,24 @@ void Form::SetTitle(const std::string& title) {
     XFree(name.value);
 }
 
-std::string Form::GetTitleValue() { return GetTitle(); }
-void Form::SetTitleFrom(const std::string& title) { SetTitle(std::string(title)); }
+std::string Form::GetTitleValue() {
+    return GetTitle();
+}
+void Form::SetTitleFrom(const std::string& title) {
+    SetTitle(std::string(title));
+}
 void Form::OnCreated() {}
 void Form::OnUserMessage() {}
 void Form::FormHook2() {}
-void Form::SetFlagC(bool value) { flag_c_ = value; }
-void Form::SetFlagD(bool value) { flag_d_ = value; }
-void Form::SetFlagE(bool value) { flag_e_ = value; }
+void Form::SetFlagC(bool value) {
+    flag_c_ = value;
+}
+void Form::SetFlagD(bool value) {
+    flag_d_ = value;
+}
+void Form::SetFlagE(bool value) {
+    flag_e_ = value;
+}
 
 void Form::DestroyWindow() {
     SetCreatedFlag(false);
@@ -283,7 +297,9 @@ void Form::DestroyWindow() {
 }
 
 void Form::DialogResult(int, int) {}
-bool Form::IsDialog() const { return dialog_; }
+bool Form::IsDialog() const {
+    return dialog_;
+}
 
 void Form::SetIcon(Pixmap icon) {
     icon_ = icon;
@@ -293,7 +309,9 @@ void Form::SetIcon(Pixmap icon) {
     XSetWMHints(GetDisplay(), window_, &hints);
 }
 
-void Form::SetClientSize(int width, int height) { SetClientSizeEx(width, height, true); }
+void Form::SetClientSize(int width, int height) {
+    SetClientSizeEx(width, height, true);
+}
 
 // Grows the stored size by what the server lacks, so the client area gets the size asked.
 void Form::SetClientSizeEx(int width, int height, bool adjust) {
@@ -307,15 +325,28 @@ void Form::SetClientSizeEx(int width, int height, bool adjust) {
     SetSize(width + dw, height + dh);
 }
 
-void Form::SetFlagF(bool value) { flag_f_ = value; }
-void Form::SetFlagG(bool value) { flag_g_ = value; }
-void Form::SetActiveDialog(Form* dialog) { active_dialog_ = dialog; }
-void Form::SetBounds(int x, int y, int width, int height) { StoreBounds(x, y, width, height); }
-void Form::SetScreen(Screen* screen) { screen_ = screen; }
-Screen* Form::GetScreen() const { return screen_; }
+void Form::SetFlagF(bool value) {
+    flag_f_ = value;
+}
+void Form::SetFlagG(bool value) {
+    flag_g_ = value;
+}
+void Form::SetActiveDialog(Form* dialog) {
+    active_dialog_ = dialog;
+}
+void Form::SetBounds(int x, int y, int width, int height) {
+    StoreBounds(x, y, width, height);
+}
+void Form::SetScreen(Screen* screen) {
+    screen_ = screen;
+}
+Screen* Form::GetScreen() const {
+    return screen_;
+}
 
 void Form::CenterOnScreen() {
-    const int screen_width = screen_ != nullptr ? screen_->GetWidth() : Screen::DefaultScreenWidth();
+    const int screen_width =
+        screen_ != nullptr ? screen_->GetWidth() : Screen::DefaultScreenWidth();
     const int screen_height =
         screen_ != nullptr ? screen_->GetHeight() : Screen::DefaultScreenHeight();
     const Size size = GetSize();
@@ -327,8 +358,12 @@ void Form::ShowForm() {
     SetVisibleFlag(true);
 }
 
-void Form::ShowFormAlias() { ShowForm(); }
-Window Form::GetWindow() const { return window_; }
+void Form::ShowFormAlias() {
+    ShowForm();
+}
+Window Form::GetWindow() const {
+    return window_;
+}
 
 void Form::SetMarkedOn() {
     if (IsCreated()) SetMarked(true);

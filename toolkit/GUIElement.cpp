@@ -13,13 +13,27 @@ GUIElement::GUIElement(uint64_t owner) : owner_(owner), serial_(++g_next_serial)
     Application::AddElement(this);
 }
 
-int GUIElement::GetWidth() const { return width_; }
-int GUIElement::GetActualWidth() { return width_; }
-int GUIElement::GetHeight() const { return height_; }
-int GUIElement::GetActualHeight() { return height_; }
-Point GUIElement::GetLocation() const { return {left_, top_}; }
-Size GUIElement::GetSize() const { return {width_, height_}; }
-Size GUIElement::GetExtent() const { return GetSize(); }
+int GUIElement::GetWidth() const {
+    return width_;
+}
+int GUIElement::GetActualWidth() {
+    return width_;
+}
+int GUIElement::GetHeight() const {
+    return height_;
+}
+int GUIElement::GetActualHeight() {
+    return height_;
+}
+Point GUIElement::GetLocation() const {
+    return {left_, top_};
+}
+Size GUIElement::GetSize() const {
+    return {width_, height_};
+}
+Size GUIElement::GetExtent() const {
+    return GetSize();
+}
 
 void GUIElement::SetSize(int width, int height) {
     if (width == width_ && height == height_) return;
@@ -34,32 +48,48 @@ void GUIElement::SetLocation(int x, int y) {
     if (created_) ApplyLocation();
 }
 
-void GUIElement::Move(int x, int y) { SetLocation(x < 0 ? 0 : x, y < 0 ? 0 : y); }
-void GUIElement::SetLocationPoint(Point point) { SetLocation(point.x, point.y); }
+void GUIElement::Move(int x, int y) {
+    SetLocation(x < 0 ? 0 : x, y < 0 ? 0 : y);
+}
+void GUIElement::SetLocationPoint(Point point) {
+    SetLocation(point.x, point.y);
+}
 
 void GUIElement::SetBackColor(Colour colour) {
     back_colour_ = colour;
     if (created_) Paint();
 }
 
-Colour GUIElement::GetBackColor() const { return back_colour_; }
+Colour GUIElement::GetBackColor() const {
+    return back_colour_;
+}
 
 void GUIElement::Show() {
     if (!created_) Create();
     visible_ = true;
 }
 
-void GUIElement::ShowMapped() { GUIElement::Show(); }
+void GUIElement::ShowMapped() {
+    GUIElement::Show();
+}
 
 void GUIElement::Hide() {
     if (created_) visible_ = false;
 }
 
-bool GUIElement::IsVisible() const { return visible_; }
-bool GUIElement::IsCreated() const { return created_; }
+bool GUIElement::IsVisible() const {
+    return visible_;
+}
+bool GUIElement::IsCreated() const {
+    return created_;
+}
 void GUIElement::SpareHook() {}
-void GUIElement::SetEnabled(bool enabled) { enabled_ = enabled; }
-bool GUIElement::IsEnabled() const { return enabled_; }
+void GUIElement::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+}
+bool GUIElement::IsEnabled() const {
+    return enabled_;
+}
 
 void GUIElement::AddChild(GUIElement* child) {
     if (created_ && child != nullptr && child->GetTagAddress() != nullptr) OnChildAdded(child);
@@ -69,24 +99,38 @@ void GUIElement::BringToFront() {
     if (created_) ApplyBringToFront();
 }
 
-void GUIElement::Raise() { BringToFront(); }
+void GUIElement::Raise() {
+    BringToFront();
+}
 
 void GUIElement::SendToBack() {
     if (created_) ApplySendToBack();
 }
 
-void GUIElement::SetName(const std::string& name) { name_ = name; }
-std::string GUIElement::GetName() const { return name_; }
+void GUIElement::SetName(const std::string& name) {
+    name_ = name;
+}
+std::string GUIElement::GetName() const {
+    return name_;
+}
 
 void GUIElement::SetFontSpec(const FontSpec& font) {
     font_ = font;
     if (created_) ApplyStyle();
 }
 
-FontSpec* GUIElement::GetFontSpec() { return &font_; }
-bool GUIElement::IsTabStop() const { return tab_stop_; }
-bool GUIElement::IsDrawable() const { return drawable_; }
-bool GUIElement::IsChild() const { return child_; }
+FontSpec* GUIElement::GetFontSpec() {
+    return &font_;
+}
+bool GUIElement::IsTabStop() const {
+    return tab_stop_;
+}
+bool GUIElement::IsDrawable() const {
+    return drawable_;
+}
+bool GUIElement::IsChild() const {
+    return child_;
+}
 
 // Both edges count as inside.
 bool GUIElement::HitTest(Point point) {
@@ -94,9 +138,15 @@ bool GUIElement::HitTest(Point point) {
            top_ <= point.y && point.y <= top_ + height_;
 }
 
-void GUIElement::SetText(const std::string& text) { text_ = text; }
-std::string GUIElement::GetText() { return text_; }
-std::string GUIElement::GetTextValue() { return GetText(); }
+void GUIElement::SetText(const std::string& text) {
+    text_ = text;
+}
+std::string GUIElement::GetText() {
+    return text_;
+}
+std::string GUIElement::GetTextValue() {
+    return GetText();
+}
 
 // A click is double when it follows the previous click on this element within
 // kDoubleClickMilliseconds of the monotonic clock; the first click never is.
@@ -155,7 +205,9 @@ void GUIElement::SpareEvent3(int64_t first, int64_t second) {
     if (on_spare3_ != nullptr) on_spare3_(this, first, second);
 }
 
-void GUIElement::SetFocus() { focused_ = true; }
+void GUIElement::SetFocus() {
+    focused_ = true;
+}
 
 void GUIElement::Moved() {
     GetLocation();
@@ -170,7 +222,9 @@ void GUIElement::Resized() {
 
 void GUIElement::Paint() {}
 
-bool GUIElement::QueryClose() { return on_query_close_ == nullptr || on_query_close_(this); }
+bool GUIElement::QueryClose() {
+    return on_query_close_ == nullptr || on_query_close_(this);
+}
 
 void GUIElement::Closed() {
     ElementRef self(this);
@@ -213,8 +267,12 @@ void GUIElement::UpdateBackColor() {
     if (created_) ApplyBackColor();
 }
 
-bool GUIElement::IsBlocked() const { return blocked_; }
-bool GUIElement::IsMarked() const { return marked_; }
+bool GUIElement::IsBlocked() const {
+    return blocked_;
+}
+bool GUIElement::IsMarked() const {
+    return marked_;
+}
 
 void GUIElement::SetBlocked(bool blocked) {
     blocked_ = blocked;
@@ -227,7 +285,9 @@ void GUIElement::SetMarked(bool marked) {
 }
 
 void GUIElement::SpareHook2() {}
-uint64_t* GUIElement::GetTagAddress() { return &tag_; }
+uint64_t* GUIElement::GetTagAddress() {
+    return &tag_;
+}
 void GUIElement::ApplyLocation() {}
 void GUIElement::ApplySize() {}
 void GUIElement::ApplyBackColor() {}
@@ -238,7 +298,8 @@ void GUIElement::ApplyStyle() {}
 
 GUIElement* GUIElement::GetOwnerForm() const {
     GUIElement* ancestor = parent_;
-    while (ancestor != nullptr && ancestor->GetKind() != "form") ancestor = ancestor->GetParent();
+    while (ancestor != nullptr && ancestor->GetKind() != "form")
+        ancestor = ancestor->GetParent();
     return ancestor;
 }
 

@@ -52,7 +52,8 @@ void Screen::OpenDisplay() {
     XVisualInfo wanted{};
     wanted.screen = screen_number_;
     wanted.depth = depth_;
-    visuals_ = XGetVisualInfo(display_, VisualScreenMask | VisualDepthMask, &wanted, &visual_count_);
+    visuals_ =
+        XGetVisualInfo(display_, VisualScreenMask | VisualDepthMask, &wanted, &visual_count_);
     if (visual_count_ == 0) WriteLog("GetVisualInfo failed.");
     height_ = XDisplayHeight(display_, screen_number_);
     width_ = XDisplayWidth(display_, screen_number_);
@@ -77,7 +78,9 @@ bool Screen::Close() {
     return true;
 }
 
-Screen* Screen::GetDefaultScreen() { return g_default_screen; }
+Screen* Screen::GetDefaultScreen() {
+    return g_default_screen;
+}
 
 int Screen::DefaultScreenWidth() {
     return g_default_screen != nullptr ? g_default_screen->GetWidth() : 0;

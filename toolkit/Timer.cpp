@@ -11,7 +11,9 @@ Timer::Timer(GUIElement* parent, uint32_t interval_ms) : interval_(interval_ms) 
     Application::AddTimer(this);
 }
 
-Timer::~Timer() { running_ = false; }
+Timer::~Timer() {
+    running_ = false;
+}
 
 void Timer::Create() {
     if (IsCreated()) return;
@@ -25,7 +27,9 @@ void Timer::Start() {
     running_ = true;
 }
 
-void Timer::Stop() { running_ = false; }
+void Timer::Stop() {
+    running_ = false;
+}
 
 void Timer::SetInterval(uint32_t interval_ms) {
     interval_ = interval_ms;

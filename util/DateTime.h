@@ -6,7 +6,7 @@
 namespace sassorbi {
 
 class DateTime {
-  public:
+public:
     // Whole seconds: the millisecond is 0.
     static DateTime Now();
     // Midnight of that day; out-of-range parts roll over (month 13 is next January).
@@ -30,7 +30,7 @@ class DateTime {
     // Compares whole seconds only; false when this value is invalid.
     bool IsAfter(const DateTime& other) const;
 
-  private:
+private:
     DateTime() = default;
     // Recomputes the calendar fields from the epoch, in local time.
     void SetEpoch(int64_t epoch);

@@ -24,7 +24,7 @@ std::string FileName(const std::string& path);
 
 // A file opened once for random-access binary reading; the destructor closes it.
 class BinaryFile {
-  public:
+public:
     explicit BinaryFile(const std::string& path);
     ~BinaryFile();
     BinaryFile(const BinaryFile&) = delete;
@@ -36,7 +36,7 @@ class BinaryFile {
     bool IsOpen() const { return stream_ != nullptr; }
     void Close();
 
-  private:
+private:
     std::FILE* stream_;
     bool failed_ = false;
 };
@@ -44,7 +44,7 @@ class BinaryFile {
 // A line-oriented text file; every operation opens and closes the file by itself, and the
 // flags describe the last operation.
 class TextFile {
-  public:
+public:
     explicit TextFile(std::string path) : path_(std::move(path)) {}
 
     // Lines without "\n" ("\r" kept); stops before the first line longer than 255 bytes.
@@ -59,7 +59,7 @@ class TextFile {
     bool HasFailed() const { return failed_; }
     bool WasNotOpened() const { return not_opened_; }
 
-  private:
+private:
     bool Write(const std::vector<std::string>& lines, const char* mode);
     void SetNotOpened();
 

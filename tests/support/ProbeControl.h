@@ -11,8 +11,8 @@ namespace sassorbi::testing {
 
 class ProbeControl : public Child {
 public:
-    ProbeControl(GUIElement* parent, const std::string& name, int x, int y, int width,
-                 int height, const std::string& kind = "probe");
+    ProbeControl(GUIElement* parent, const std::string& name, int x, int y, int width, int height,
+                 const std::string& kind = "probe");
 
     void Create() override;
     void Paint() override { ++paints; }

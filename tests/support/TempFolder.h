@@ -46,7 +46,10 @@ inline std::string ReadFile(const std::string& path) {
 
 class TempFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_FALSE(temp_.path().empty()); folder_ = temp_.path(); }
+    void SetUp() override {
+        ASSERT_FALSE(temp_.path().empty());
+        folder_ = temp_.path();
+    }
 
     std::filesystem::path folder_;
 

@@ -52,8 +52,12 @@ void XServerTest::PressKeyCode(KeyCode code, bool down) {
     XSync(driver_, False);
 }
 
-void XServerTest::PressKey(KeySym key) { PressKeyCode(XKeysymToKeycode(driver_, key), true); }
-void XServerTest::ReleaseKey(KeySym key) { PressKeyCode(XKeysymToKeycode(driver_, key), false); }
+void XServerTest::PressKey(KeySym key) {
+    PressKeyCode(XKeysymToKeycode(driver_, key), true);
+}
+void XServerTest::ReleaseKey(KeySym key) {
+    PressKeyCode(XKeysymToKeycode(driver_, key), false);
+}
 
 void XServerTest::TapKey(KeySym key) {
     PressKey(key);
@@ -113,7 +117,8 @@ bool XServerTest::PumpUntil(const std::function<bool()>& done, int timeout_ms) {
 
 void XServerTest::PumpFor(int milliseconds) {
     const int64_t deadline = MonotonicMilliseconds() + milliseconds;
-    while (MonotonicMilliseconds() < deadline) Application::RunOnce(display(), main_, 5);
+    while (MonotonicMilliseconds() < deadline)
+        Application::RunOnce(display(), main_, 5);
 }
 
 void XServerTest::Settle() {

@@ -87,9 +87,8 @@ TEST(ElementTest, LostFocusRaisesTextChangedOnlyWhenTheTextChanged) {
     probe.GotFocus();
     probe.SetText("abd");
     probe.LostFocus();
-    EXPECT_EQ(EventsOf("p"),
-              (std::vector<std::string>{"p.GotFocus", "p.LostFocus", "p.GotFocus", "p.LostFocus",
-                                        "p.TextChanged"}));
+    EXPECT_EQ(EventsOf("p"), (std::vector<std::string>{"p.GotFocus", "p.LostFocus", "p.GotFocus",
+                                                       "p.LostFocus", "p.TextChanged"}));
 }
 
 TEST(ElementTest, DoubleClickNeedsASecondClickWithinHalfASecond) {
@@ -109,9 +108,8 @@ TEST(ElementTest, DoubleClickNeedsASecondClickWithinHalfASecond) {
 TEST(ElementTest, AClickCallbackMayDeleteItsOwnElement) {
     Form form;
     auto* probe = new ProbeControl(&form, "p", 0, 0, 10, 10);
-    probe->SetOnClick([](GUIElement* element, uint64_t, Point) {
-        delete static_cast<ProbeControl*>(element);
-    });
+    probe->SetOnClick(
+        [](GUIElement* element, uint64_t, Point) { delete static_cast<ProbeControl*>(element); });
     probe->Click({1, 1});
     EXPECT_EQ(Application::ElementCount(), 1u) << "only the form is left";
 }

@@ -69,7 +69,8 @@ TEST_F(EventLoopTest, PressingOnOneControlAndReleasingOnAnotherClicksNeither) {
     MovePointer(*form, 110, 15);
     ReleaseButton(1);
     ASSERT_TRUE(WaitForEvent("F.Click"));
-    EXPECT_EQ(EventsOf("A"), (std::vector<std::string>{"A.GotFocus", "A.MouseDown", "A.LostFocus"}));
+    EXPECT_EQ(EventsOf("A"),
+              (std::vector<std::string>{"A.GotFocus", "A.MouseDown", "A.LostFocus"}));
     EXPECT_TRUE(EventsOf("B").empty());
     EXPECT_EQ(Application::GetFocusedElement(), nullptr);
 }
@@ -126,7 +127,8 @@ TEST_F(EventLoopTest, WithoutServerHelpAFakeReleaseBeforeARepeatedPressIsDropped
         XNextEvent(display(), &event);
         DispatchEvent(display(), event, nullptr, false);
     }
-    EXPECT_EQ(EventLog(), (std::vector<std::string>{"F.KeyDown:6e", "F.KeyChar:110", "F.KeyUp:6e"}));
+    EXPECT_EQ(EventLog(),
+              (std::vector<std::string>{"F.KeyDown:6e", "F.KeyChar:110", "F.KeyUp:6e"}));
 }
 
 TEST_F(EventLoopTest, ClosingTheMainFormOnlyAsksItsQueryClose) {

@@ -33,7 +33,8 @@ protected:
     std::string TabAndFocused() {
         const size_t before = EventLog().size();
         TapKey(XK_Tab);
-        PumpUntil([&] { return EventLog().size() > before && EventLog().back() == "F.KeyUp:ff09"; });
+        PumpUntil(
+            [&] { return EventLog().size() > before && EventLog().back() == "F.KeyUp:ff09"; });
         GUIElement* focused = Application::GetFocusedElement();
         return focused != nullptr ? focused->GetName() : "";
     }
@@ -50,7 +51,8 @@ TEST_F(FocusAndTabTest, TabVisitsTheTabStopsInIdOrderAndWrapsAround) {
     EXPECT_EQ(TabAndFocused(), "B");
     EXPECT_EQ(TabAndFocused(), "A");
     EXPECT_TRUE(EventsOf("skipped").empty());
-    EXPECT_EQ(EventsOf("B"), (std::vector<std::string>{"B.GotFocus", "B.KeyDown:ff09", "B.LostFocus"}));
+    EXPECT_EQ(EventsOf("B"),
+              (std::vector<std::string>{"B.GotFocus", "B.KeyDown:ff09", "B.LostFocus"}));
     EXPECT_EQ(CountEvents("F.KeyChar:9"), 3) << "the form still gets the key";
 }
 

@@ -24,8 +24,8 @@ TEST_F(FormTest, TheWindowCarriesItsTitleClassFixedSizeAndCloseProtocol) {
 
     EXPECT_EQ(TextProperty(window, "WM_NAME"), "Sassorbi test");
     EXPECT_EQ(TextProperty(window, "WM_ICON_NAME"), "Sassorbi.exe");
-    EXPECT_EQ(ClassHint(window), std::make_pair(std::string("Sassorbi.exe"),
-                                                std::string("Sassorbi.exe")));
+    EXPECT_EQ(ClassHint(window),
+              std::make_pair(std::string("Sassorbi.exe"), std::string("Sassorbi.exe")));
     const XSizeHints hints = NormalHints(window);
     EXPECT_EQ(hints.min_width, 320);
     EXPECT_EQ(hints.max_width, 320);

@@ -14,7 +14,8 @@ namespace {
 
 std::vector<std::string> Names(const std::vector<GUIElement*>& elements) {
     std::vector<std::string> names;
-    for (GUIElement* element : elements) names.push_back(element->GetName());
+    for (GUIElement* element : elements)
+        names.push_back(element->GetName());
     return names;
 }
 
@@ -43,7 +44,8 @@ TEST(RegistryTest, TheFirstRegisteredControlUnderThePointerWinsAndPanelsAreSearc
     ProbeControl panel(&board.root, "panel", 100, 100, 80, 80, "panel");
     ProbeControl inside(&panel, "inside", 10, 10, 20, 20);
     ProbeControl disabled(&board.root, "disabled", 300, 300, 20, 20);
-    for (ProbeControl* control : {&under, &over, &panel, &inside, &disabled}) control->Show();
+    for (ProbeControl* control : {&under, &over, &panel, &inside, &disabled})
+        control->Show();
     disabled.SetEnabled(false);
     const int id = board.root.GetId();
     EXPECT_EQ(Application::FindElementAt(id, {30, 30}), &under);

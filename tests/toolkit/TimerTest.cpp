@@ -10,7 +10,9 @@ namespace sassorbi::testing {
 namespace {
 
 int g_ticks = 0;
-void CountTick(Timer*) { ++g_ticks; }
+void CountTick(Timer*) {
+    ++g_ticks;
+}
 
 class TimerTest : public XServerTest {
 protected:

@@ -29,7 +29,7 @@ bool IsGone(pid_t pid) {
 }
 
 class ChildProcessesTest : public TempFolderTest {
-  protected:
+protected:
     void TearDown() override {
         if (!saved_path_.empty()) setenv("PATH", saved_path_.c_str(), 1);
         TempFolderTest::TearDown();
@@ -45,7 +45,7 @@ class ChildProcessesTest : public TempFolderTest {
         setenv("PATH", path.c_str(), 1);
     }
 
-  private:
+private:
     std::string saved_path_;
 };
 
