@@ -137,6 +137,8 @@ int XServerTest::RunIdleWaits(int waits) {
 }
 
 unsigned long XServerTest::PixelAt(Window window, int x, int y) {
+    // What the program drew has been sent, not necessarily done: wait until it is.
+    XSync(display(), False);
     XImage* image = XGetImage(driver_, window, x, y, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) return ~0UL;
     const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;

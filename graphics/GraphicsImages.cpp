@@ -1,0 +1,167 @@
+// Images onto the window: plain copies, colour-key copies and read-backs. Every copy is
+// clipped to the source image and to the part of the window visible on the screen, so no
+// request reads past an image buffer or asks X for pixels it cannot give.
+
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "app/Log.h"
+#include "graphics/Graphics.h"
+#include "graphics/MyImage.h"
+#include "graphics/PixelEncoding.h"
+#include "toolkit/Form.h"
+#include "toolkit/Screen.h"
+
+namespace sassorbi {
+namespace {
+
+struct ServerImageDeleter {
+    void operator()(XImage* image) const { XDestroyImage(image); }
+};
+using ServerImage = std::unique_ptr<XImage, ServerImageDeleter>;
+
+// Shrinks [start, start + length) to [low, high), moving the source start along with it.
+void ClipSpan(int* start, int* length, int* source, int low, int high) {
+    if (*start < low) {
+        *length -= low - *start;
+        *source += low - *start;
+        *start = low;
+    }
+    *length = std::min(*length, high - *start);
+}
+
+// The key colour as a pixel of the image's visual.
+unsigned long KeyPixel(const XImage& image, Colour key) {
+    const auto rgb = static_cast<unsigned long>(key);
+    return EncodePixel((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF, image.red_mask,
+                       image.green_mask, image.blue_mask);
+}
+
+// Copies the source pixels that are not the key into the read-back background.
+void CombineOverBackground(const XImage& source, int src_x, int src_y, XImage* background,
+                           Colour key) {
+    const unsigned long colour_bits = source.red_mask | source.green_mask | source.blue_mask;
+    const unsigned long key_pixel = KeyPixel(source, key);
+    const bool whole_words = source.bits_per_pixel == 32 && background->bits_per_pixel == 32 &&
+                             source.byte_order == LSBFirst && background->byte_order == LSBFirst;
+    for (int row = 0; row < background->height; ++row) {
+        for (int column = 0; column < background->width; ++column) {
+            if (whole_words) {
+                uint32_t pixel;
+                std::memcpy(
+                    &pixel,
+                    source.data + (src_y + row) * source.bytes_per_line + (src_x + column) * 4, 4);
+                if ((pixel & colour_bits) == key_pixel) continue;
+                std::memcpy(background->data + row * background->bytes_per_line + column * 4,
+                            &pixel, 4);
+            } else {
+                const unsigned long pixel =
+                    XGetPixel(const_cast<XImage*>(&source), src_x + column, src_y + row);
+                if ((pixel & colour_bits) != key_pixel) XPutPixel(background, column, row, pixel);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+// Clips the area to the window and to the screen; false when nothing of it is visible.
+bool Graphics::VisibleArea(int* x, int* y, int* w, int* h, int* src_x, int* src_y) {
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(display_, window_, &attributes) ||
+        attributes.map_state != IsViewable) {
+        return false;
+    }
+    int origin_x = 0, origin_y = 0;
+    Window child;
+    XTranslateCoordinates(display_, window_, attributes.root, 0, 0, &origin_x, &origin_y, &child);
+    const int screen_width = WidthOfScreen(attributes.screen);
+    const int screen_height = HeightOfScreen(attributes.screen);
+    ClipSpan(x, w, src_x, std::max(0, -origin_x),
+             std::min(attributes.width, screen_width - origin_x));
+    ClipSpan(y, h, src_y, std::max(0, -origin_y),
+             std::min(attributes.height, screen_height - origin_y));
+    return *w > 0 && *h > 0;
+}
+
+void Graphics::PutImage(int x, int y, XImage* image) {
+    PutImage(x, y, 0, 0, image);
+}
+
+void Graphics::PutImage(int x, int y, int w, int h, XImage* image) {
+    PutImage(x, y, w, h, image, 0, 0);
+}
+
+void Graphics::PutImage(int x, int y, int w, int h, XImage* image, int src_x, int src_y) {
+    if (!CanDraw() || image == nullptr) return;
+    if (w == 0) w = image->width;
+    if (h == 0) h = image->height;
+    ClipSpan(&src_x, &w, &x, 0, image->width);
+    ClipSpan(&src_y, &h, &y, 0, image->height);
+    if (w <= 0 || h <= 0) return;
+    XPutImage(display_, window_, gc_, image, src_x, src_y, x, y, static_cast<unsigned>(w),
+              static_cast<unsigned>(h));
+    Flush();
+}
+
+void Graphics::PutImageTransparent(int x, int y, int w, int h, XImage* image, Colour key) {
+    PutSubImageTransparent(x, y, w, h, image, 0, 0, key);
+}
+
+// The pixels under the area are read back, the image's non-key pixels laid over them, and
+// the result put in one request; the caller's image stays as it was.
+void Graphics::PutSubImageTransparent(int x, int y, int w, int h, XImage* image, int src_x,
+                                      int src_y, Colour key) {
+    if (!CanDraw() || image == nullptr) return;
+    MyImage::ProbePixelLayout(display_, screen_number_);
+    if (w == 0) w = image->width;
+    if (h == 0) h = image->height;
+    ClipSpan(&src_x, &w, &x, 0, image->width);
+    ClipSpan(&src_y, &h, &y, 0, image->height);
+    if (w <= 0 || h <= 0 || !VisibleArea(&x, &y, &w, &h, &src_x, &src_y)) return;
+    ServerImage background(XGetImage(display_, window_, x, y, static_cast<unsigned>(w),
+                                     static_cast<unsigned>(h), AllPlanes, ZPixmap));
+    if (!background) return;
+    CombineOverBackground(*image, src_x, src_y, background.get(), key);
+    XPutImage(display_, window_, gc_, background.get(), 0, 0, x, y, static_cast<unsigned>(w),
+              static_cast<unsigned>(h));
+    Flush();
+}
+
+XImage* Graphics::GetImage(int x, int y, int w, int h) {
+    if (!CanDraw() || w <= 0 || h <= 0) return nullptr;
+    MyImage::ProbePixelLayout(display_, screen_number_);
+    int clipped_x = x, clipped_y = y, clipped_w = w, clipped_h = h, ignored_x = 0, ignored_y = 0;
+    if (!VisibleArea(&clipped_x, &clipped_y, &clipped_w, &clipped_h, &ignored_x, &ignored_y) ||
+        clipped_w != w || clipped_h != h) {
+        return nullptr;
+    }
+    return XGetImage(display_, window_, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h),
+                     AllPlanes, ZPixmap);
+}
+
+Pixmap Graphics::CreatePixmapFromImage(GUIElement* element, XImage* image) {
+    GUIElement* owner = element->GetKind() == "form" ? element : element->GetOwnerForm();
+    auto* form = static_cast<Form*>(owner);
+    if (form == nullptr || form->GetDisplay() == nullptr || image == nullptr) return 0;
+    Display* display = form->GetDisplay();
+    const Drawable target = form->GetWindow() != 0 ? form->GetWindow() : DefaultRootWindow(display);
+    const Pixmap pixmap =
+        XCreatePixmap(display, target, static_cast<unsigned>(image->width),
+                      static_cast<unsigned>(image->height), static_cast<unsigned>(image->depth));
+    XGCValues values{};
+    const GC gc = XCreateGC(display, pixmap, GCCapStyle | GCJoinStyle, &values);
+    if (gc == nullptr) {
+        WriteLog("Errore XCreateGC");
+        return pixmap;
+    }
+    XPutImage(display, pixmap, gc, image, 0, 0, 0, 0, static_cast<unsigned>(image->width),
+              static_cast<unsigned>(image->height));
+    XFreeGC(display, gc);
+    return pixmap;
+}
+
+}  // namespace sassorbi

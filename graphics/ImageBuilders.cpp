@@ -1,0 +1,220 @@
+// The pixel-layout probe and the builders of client images.
+
+#include <string>
+
+#include "app/Log.h"
+#include "graphics/MyImage.h"
+#include "graphics/PixelEncoding.h"
+#include "toolkit/Form.h"
+#include "toolkit/Screen.h"
+
+namespace sassorbi {
+
+int MyImage::ixRosso = 2;
+int MyImage::ixVerde = 1;
+int MyImage::ixBlu = 0;
+
+namespace {
+
+// The layout of window images; a depth of 0 means not probed yet.
+struct ProbedLayout {
+    int format = ZPixmap;
+    int xoffset = 0;
+    int bitmap_pad = 0;
+    int bitmap_bit_order = 0;
+    int depth = 0;
+    int bits_per_pixel = 0;
+};
+ProbedLayout g_layout;
+
+// The probe colour: red 207, green 59, blue 118.
+constexpr unsigned long kProbeColour = 0xCF3B76;
+
+Form* FormOf(GUIElement* element) {
+    if (element == nullptr) return nullptr;
+    GUIElement* form = element->GetKind() == "form" ? element : element->GetOwnerForm();
+    return static_cast<Form*>(form);
+}
+
+// A pixmap of the window's depth reads back like the window, and is always readable.
+XImage* ReadProbePixel(Display* display, int screen_number) {
+    const Pixmap pixmap =
+        XCreatePixmap(display, RootWindow(display, screen_number), 1, 1,
+                      static_cast<unsigned>(DefaultDepth(display, screen_number)));
+    const GC gc = XCreateGC(display, pixmap, 0, nullptr);
+    XSetForeground(display, gc, kProbeColour);
+    XDrawPoint(display, pixmap, gc, 0, 0);
+    XImage* image = XGetImage(display, pixmap, 0, 0, 1, 1, AllPlanes, ZPixmap);
+    XFreeGC(display, gc);
+    XFreePixmap(display, pixmap);
+    return image;
+}
+
+void WarnIfNot(const char* what, int value, int expected) {
+    if (value != expected) {
+        WriteLogString(std::string("WARNING img->") + what + ": " + std::to_string(value));
+    }
+}
+
+void WarnAboutLayout(const XImage& image) {
+    WarnIfNot("format", image.format, ZPixmap);
+    WarnIfNot("xoffset", image.xoffset, 0);
+    WarnIfNot("bitmap_pad", image.bitmap_pad, 32);
+    WarnIfNot("bitmap_unit", image.bitmap_unit, 32);
+    WarnIfNot("depth", image.depth, 24);
+    WarnIfNot("bits_per_pixel", image.bits_per_pixel, 32);
+    WarnIfNot("bitmap_bit_order", image.bitmap_bit_order, 0);
+    WarnIfNot("byte_order", image.byte_order, 0);
+}
+
+void WarnAboutChannel(const char* name, int value, int expected, bool always) {
+    if (always || value != expected) {
+        WriteLogString(std::string("WARNING MyImage::") + name + ": " + std::to_string(value));
+    }
+}
+
+void FindChannels(const XImage& image) {
+    bool red = false, green = false, blue = false;
+    const int bytes = image.bits_per_pixel / 8;
+    for (int i = 0; i < 8 && i < bytes; ++i) {
+        const auto value = static_cast<unsigned char>(image.data[i]);
+        // Later bytes win.
+        if (value == 207) {
+            red = true;
+            MyImage::ixRosso = i;
+        }
+        if (value == 59) {
+            green = true;
+            MyImage::ixVerde = i;
+        }
+        if (value == 118) {
+            blue = true;
+            MyImage::ixBlu = i;
+        }
+    }
+    const bool missing = !(red && green && blue);
+    WarnAboutChannel("ixRosso", MyImage::ixRosso, 2, missing);
+    WarnAboutChannel("ixVerde", MyImage::ixVerde, 1, missing);
+    WarnAboutChannel("ixBlu", MyImage::ixBlu, 0, missing);
+}
+
+bool ChannelsFitPixel(int bytes_per_pixel) {
+    return bytes_per_pixel >= 3 && MyImage::ixRosso < bytes_per_pixel &&
+           MyImage::ixVerde < bytes_per_pixel && MyImage::ixBlu < bytes_per_pixel;
+}
+
+void FillByBytes(XImage* image, const uint8_t* rgb) {
+    const int bytes_per_pixel = image->bits_per_pixel / 8;
+    for (int row = 0; row < image->height; ++row) {
+        auto* out = reinterpret_cast<uint8_t*>(image->data) + row * image->bytes_per_line;
+        for (int column = 0; column < image->width; ++column, rgb += 3, out += bytes_per_pixel) {
+            out[MyImage::ixRosso] = rgb[0];
+            out[MyImage::ixVerde] = rgb[1];
+            out[MyImage::ixBlu] = rgb[2];
+        }
+    }
+}
+
+// Any other layout (a 16-bit display): encode each pixel through the visual's masks.
+void FillByPixels(XImage* image, const uint8_t* rgb, const Visual* visual) {
+    for (int row = 0; row < image->height; ++row) {
+        for (int column = 0; column < image->width; ++column, rgb += 3) {
+            XPutPixel(image, column, row,
+                      EncodePixel(rgb[0], rgb[1], rgb[2], visual->red_mask, visual->green_mask,
+                                  visual->blue_mask));
+        }
+    }
+}
+
+}  // namespace
+
+void ClientImageDeleter::operator()(XImage* image) const {
+    MyImage::DestroyImage(image);
+}
+
+void MyImage::ProbePixelLayout(GUIElement* element) {
+    Form* form = FormOf(element);
+    if (form != nullptr && form->GetDisplay() != nullptr) {
+        ProbePixelLayout(form->GetDisplay(), form->GetScreen()->GetScreenNumber());
+    }
+}
+
+void MyImage::ProbePixelLayout(Display* display, int screen_number) {
+    if (g_layout.depth != 0) return;
+    XImage* image = ReadProbePixel(display, screen_number);
+    if (image == nullptr) {
+        // Nothing to measure: assume the supported layout.
+        g_layout = {ZPixmap, 0, 32, LSBFirst, 24, 32};
+        return;
+    }
+    g_layout = {image->format,           image->xoffset, image->bitmap_pad,
+                image->bitmap_bit_order, image->depth,   image->bits_per_pixel};
+    WarnAboutLayout(*image);
+    FindChannels(*image);
+    XDestroyImage(image);
+}
+
+XImage* MyImage::CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int w, int h) {
+    Form* form = FormOf(element);
+    if (form == nullptr || form->GetDisplay() == nullptr) return nullptr;
+    return CreateImageFromRGB(form->GetDisplay(), form->GetScreen()->GetScreenNumber(), rgb, w, h);
+}
+
+XImage* MyImage::CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb, int w,
+                                    int h) {
+    if (rgb == nullptr || w <= 0 || h <= 0) return nullptr;
+    ProbePixelLayout(display, screen_number);
+    const int bytes_per_pixel = (g_layout.bits_per_pixel + 7) / 8;
+    const int pad = g_layout.bitmap_pad / 8 > 0 ? g_layout.bitmap_pad / 8 : 1;
+    const int line = w * bytes_per_pixel;
+    const int padded = (line + pad - 1) / pad * pad;
+    if (padded != line) {
+        WriteLogString("WARNING img width: " + std::to_string(w) +
+                       " - bytes_per_line_Pad != bytes_per_line: " + std::to_string(padded) + " " +
+                       std::to_string(line));
+    }
+    char* data = new char[static_cast<size_t>(padded) * static_cast<size_t>(h)]();
+    Visual* visual = DefaultVisual(display, screen_number);
+    XImage* image = XCreateImage(display, visual, static_cast<unsigned>(g_layout.depth),
+                                 g_layout.format, g_layout.xoffset, data, static_cast<unsigned>(w),
+                                 static_cast<unsigned>(h), g_layout.bitmap_pad, padded);
+    if (image == nullptr) {
+        delete[] data;
+        return nullptr;
+    }
+    if (ChannelsFitPixel(bytes_per_pixel)) {
+        FillByBytes(image, rgb);
+    } else {
+        FillByPixels(image, rgb, visual);
+    }
+    return image;
+}
+
+void MyImage::DestroyImage(XImage* image) {
+    if (image == nullptr) return;
+    delete[] image->data;
+    image->data = nullptr;
+    XFree(image);
+}
+
+std::vector<uint8_t> MyImage::DecodeEmbeddedImage(int w, int h, const uint8_t* embedded) {
+    if (embedded == nullptr || w <= 0 || h <= 0) return {};
+    std::vector<uint8_t> rgb(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
+    const int row_bytes = (w + 1) / 2;
+    const uint8_t* palette = embedded;
+    uint8_t* out = rgb.data();
+    for (int row = 0; row < h; ++row) {
+        // Rows are stored bottom first.
+        const uint8_t* stored = embedded + 48 + (h - 1 - row) * row_bytes;
+        for (int column = 0; column < w; ++column, out += 3) {
+            const uint8_t pair = stored[column / 2];
+            const int index = column % 2 == 0 ? pair >> 4 : pair & 0x0F;
+            out[0] = palette[index * 3];
+            out[1] = palette[index * 3 + 1];
+            out[2] = palette[index * 3 + 2];
+        }
+    }
+    return rgb;
+}
+
+}  // namespace sassorbi

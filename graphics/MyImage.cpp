@@ -1,0 +1,134 @@
+#include "graphics/MyImage.h"
+
+#include "graphics/Graphics.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+
+namespace sassorbi {
+
+MyImage::MyImage(GUIElement* parent, XImage* image) : image_(image) {
+    SetParent(parent);
+    SetKind("image");
+    SetDrawable(true);
+}
+
+MyImage::MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h) : embedded_(embedded) {
+    SetParent(parent);
+    SetKind("image");
+    SetDrawable(true);
+    GUIElement::SetSize(w, h);
+}
+
+MyImage::~MyImage() {
+    ReleaseDerivedImage();
+}
+
+void MyImage::ReleaseDerivedImage() {
+    if (!owns_image_) return;
+    DestroyImage(image_);
+    image_ = nullptr;
+    owns_image_ = false;
+}
+
+void MyImage::Repaint() {
+    if (IsCreated()) Paint();
+}
+
+void MyImage::SetImage(XImage* image) {
+    if (owns_image_) {
+        ReleaseDerivedImage();
+        embedded_ = nullptr;
+    }
+    image_ = image;
+    Repaint();
+}
+
+void MyImage::SetEmbeddedImage(const uint8_t* embedded) {
+    ReleaseDerivedImage();
+    embedded_ = embedded;
+    Repaint();
+}
+
+void MyImage::SetBorder(bool border) {
+    border_ = border;
+    Repaint();
+}
+
+void MyImage::SetEnabledFlag(bool enabled) {
+    SetEnabled(enabled);
+}
+
+void MyImage::Create() {
+    AssignId();
+    SetTag(static_cast<uint64_t>(GetId()));
+    SetCreatedFlag(true);
+    SetVisibleFlag(true);
+}
+
+void MyImage::Show() {
+    GUIElement::Show();
+    Paint();
+}
+
+void MyImage::ShowMapped() {
+    Show();
+}
+
+// A created picture is erased and drawn again at its new size or place.
+void MyImage::SetSize(int width, int height) {
+    const bool created = IsCreated();
+    if (created) Hide();
+    GUIElement::SetSize(width, height);
+    if (created) Show();
+}
+
+void MyImage::SetLocation(int x, int y) {
+    const bool created = IsCreated();
+    if (created) Hide();
+    GUIElement::SetLocation(x, y);
+    if (created) Show();
+}
+
+Colour MyImage::AreaColour() const {
+    const GUIElement* parent = GetParent();
+    if (parent != nullptr && parent->GetBackColor() != kNoColour) return parent->GetBackColor();
+    const GUIElement* form = GetOwnerForm();
+    if (form != nullptr && form->GetBackColor() != kNoColour) return form->GetBackColor();
+    return kDefaultBackColour;
+}
+
+void MyImage::Hide() {
+    if (!IsCreated()) return;
+    {
+        Graphics graphics(static_cast<Form*>(GetOwnerForm()));
+        const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
+        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
+                               AreaColour());
+    }
+    GUIElement::Hide();
+    SetCreatedFlag(false);
+}
+
+void MyImage::Paint() {
+    if (Application::IsFormLoading() || !IsCreated()) return;
+    Graphics graphics(static_cast<Form*>(GetOwnerForm()));
+    const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
+    const int w = GetWidth(), h = GetHeight();
+    if (embedded_ != nullptr && image_ == nullptr) {
+        const std::vector<uint8_t> rgb = DecodeEmbeddedImage(w, h, embedded_);
+        image_ = CreateImageFromRGB(this, rgb.empty() ? nullptr : rgb.data(), w, h);
+        owns_image_ = image_ != nullptr;
+    }
+    if (image_ != nullptr) {
+        graphics.PutImage(at.x, at.y, w, h, image_);
+    } else {
+        graphics.FillRectangle(at.x, at.y, w, h, 0, kNoColour, AreaColour());
+    }
+    if (!border_) return;
+    graphics.DrawLine(at.x, at.y, at.x + w - 1, at.y, 0x000000);
+    graphics.DrawLine(at.x, at.y + h - 1, at.x, at.y, 0x000000);
+    graphics.DrawLine(at.x + w - 1, at.y, at.x + w - 1, at.y + h - 1, 0xFFFFFF);
+    graphics.DrawLine(at.x, at.y + h - 1, at.x + w - 1, at.y + h - 1, 0xFFFFFF);
+}
+
+}  // namespace sassorbi

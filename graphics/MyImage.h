@@ -1,0 +1,76 @@
+#pragma once
+// Client-side pictures: the one-time probe of the window's pixel layout, the builders that
+// turn packed RGB buffers and embedded 16-colour pictures into client images in that
+// layout, and MyImage, the control that shows one image inside a form.
+//
+// A packed RGB buffer is w x h pixels of three bytes (red, green, blue), top row first,
+// with no row padding. An embedded picture is a 48-byte palette (16 RGB entries) followed
+// by its rows, bottom row first, two pixels per byte (high nibble left).
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "toolkit/Child.h"
+
+namespace sassorbi {
+
+// Frees a client image made by MyImage::CreateImageFromRGB.
+struct ClientImageDeleter {
+    void operator()(XImage* image) const;
+};
+using ClientImage = std::unique_ptr<XImage, ClientImageDeleter>;
+
+class MyImage : public Child {
+public:
+    // Byte offsets of red, green and blue inside a pixel, as probed.
+    static int ixRosso;
+    static int ixVerde;
+    static int ixBlu;
+
+    // Measures the pixel layout of the element's display, once per run.
+    static void ProbePixelLayout(GUIElement* element);
+    static void ProbePixelLayout(Display* display, int screen_number);
+    // A client image in the display's layout, or null for a null buffer. The buffer is
+    // only read and must hold 3 x w x h bytes.
+    static XImage* CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int w, int h);
+    static XImage* CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb,
+                                      int w, int h);
+    // Frees an image made by CreateImageFromRGB; null is ignored.
+    static void DestroyImage(XImage* image);
+    // The packed RGB buffer of an embedded picture.
+    static std::vector<uint8_t> DecodeEmbeddedImage(int w, int h, const uint8_t* embedded);
+
+    // The image stays the caller's.
+    MyImage(GUIElement* parent, XImage* image);
+    // The picture is built from the embedded data when first painted, and owned.
+    MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h);
+    ~MyImage() override;
+
+    virtual void SetImage(XImage* image);
+    virtual void SetEmbeddedImage(const uint8_t* embedded);
+    virtual void SetBorder(bool border);
+    virtual void SetEnabledFlag(bool enabled);
+
+    void Create() override;
+    void Show() override;
+    void ShowMapped() override;
+    void SetSize(int width, int height) override;
+    void SetLocation(int x, int y) override;
+    void Hide() override;
+    void Paint() override;
+
+private:
+    void ReleaseDerivedImage();
+    void Repaint();
+    Colour AreaColour() const;
+
+    XImage* image_ = nullptr;
+    const uint8_t* embedded_ = nullptr;
+    bool owns_image_ = false;
+    bool border_ = false;
+};
+
+}  // namespace sassorbi

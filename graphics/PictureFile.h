@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sassorbi {
+
+// Reads a picture file: a packed RGB buffer of w x h pixels stored raw. Empty when the file
+// cannot be read. A file shorter than 3 x w x h bytes is never read past its end: the rest is
+// black and the shortfall is logged; extra bytes are ignored.
+std::vector<uint8_t> ReadPictureFile(const std::string& path, int w, int h);
+
+}  // namespace sassorbi

@@ -1,0 +1,105 @@
+// The drawing primitives, read back pixel by pixel from the server.
+
+#include <gtest/gtest.h>
+
+#include "graphics/Graphics.h"
+#include "tests/support/XHarness.h"
+
+namespace sassorbi::testing {
+namespace {
+
+constexpr unsigned long kGrey = 0xAAAAAA;
+constexpr unsigned long kRed = 0xFF0000;
+
+class GraphicsTest : public XServerTest {
+protected:
+    void SetUp() override {
+        XServerTest::SetUp();
+        form = MakeForm(0, 0, 200, 150);
+    }
+    unsigned long Pixel(int x, int y) { return PixelAt(form->GetWindow(), x, y); }
+
+    std::unique_ptr<Form> form;
+};
+
+TEST_F(GraphicsTest, FillRectanglePaintsOnePixelLessEachWayAndDrawRectangleTheWholeSize) {
+    Graphics graphics(form.get());
+    graphics.FillRectangle(10, 10, 10, 10, 0, kNoColour, kRed);
+    EXPECT_EQ(Pixel(10, 10), kRed);
+    EXPECT_EQ(Pixel(18, 18), kRed);
+    EXPECT_EQ(Pixel(19, 18), kGrey);
+    EXPECT_EQ(Pixel(18, 19), kGrey);
+
+    graphics.DrawRectangle(40, 40, 10, 10, 1, 0x0000FF);
+    EXPECT_EQ(Pixel(40, 40), 0x0000FFu);
+    EXPECT_EQ(Pixel(49, 49), 0x0000FFu);
+    EXPECT_EQ(Pixel(50, 49), kGrey);
+    EXPECT_EQ(Pixel(45, 45), kGrey) << "an outline only";
+}
+
+TEST_F(GraphicsTest, ABorderedFillOutlinesTheSameAreaItFills) {
+    Graphics graphics(form.get());
+    graphics.FillRectangle(10, 10, 11, 11, 1, 0x00FF00, kRed);
+    EXPECT_EQ(Pixel(10, 10), 0x00FF00u);
+    EXPECT_EQ(Pixel(19, 19), 0x00FF00u);
+    EXPECT_EQ(Pixel(15, 15), kRed);
+    EXPECT_EQ(Pixel(20, 20), kGrey);
+}
+
+TEST_F(GraphicsTest, NoColourKeepsTheColourLastUsed) {
+    Graphics graphics(form.get());
+    graphics.FillRectangle(0, 0, 5, 5, 0, kNoColour, kRed);
+    graphics.DrawLine(10, 50, 60, 50, kNoColour);
+    graphics.DrawPoint(70, 70, kNoColour);
+    EXPECT_EQ(Pixel(30, 50), kRed);
+    EXPECT_EQ(Pixel(70, 70), kRed);
+}
+
+TEST_F(GraphicsTest, EllipsesAndPolygonsFillTheirInsideOnly) {
+    Graphics graphics(form.get());
+    graphics.FillEllipse(20, 20, 40, 40, 0, kNoColour, kRed);
+    EXPECT_EQ(Pixel(40, 40), kRed);
+    EXPECT_EQ(Pixel(21, 21), kGrey) << "the box's corner is outside the circle";
+    XPoint triangle[] = {{100, 100}, {140, 100}, {100, 140}};
+    graphics.FillPolygon(triangle, 3, 0, kNoColour, 0x00FF00);
+    EXPECT_EQ(Pixel(105, 105), 0x00FF00u);
+    EXPECT_EQ(Pixel(135, 135), kGrey);
+}
+
+TEST_F(GraphicsTest, DashedLinesLeaveGapsAndTheNextLineIsSolidAgain) {
+    Graphics graphics(form.get());
+    graphics.DrawLine(0, 60, 100, 60, 1, kRed);
+    graphics.DrawLine(0, 70, 100, 70, kRed);
+    int dashed_gaps = 0, solid_gaps = 0;
+    for (int x = 0; x <= 100; ++x) {
+        dashed_gaps += Pixel(x, 60) == kGrey;
+        solid_gaps += Pixel(x, 70) == kGrey;
+    }
+    EXPECT_GT(dashed_gaps, 10);
+    EXPECT_EQ(solid_gaps, 0);
+}
+
+TEST_F(GraphicsTest, AContextWithoutAWindowMeasuresButDrawsNothing) {
+    auto hidden = MakeForm(0, 0, 50, 50, false, false);
+    Graphics graphics(hidden.get());
+    EXPECT_GT(graphics.TextHeight(), 0);
+    EXPECT_GT(graphics.TextWidth("abc"), 0);
+    graphics.FillRectangle(0, 0, 10, 10, 0, kNoColour, kRed);  // must not reach the server
+    XSync(display(), False);
+}
+
+TEST(GraphicsWithoutDisplayTest, SaysItHasNoContextAndEveryOperationIsSafe) {
+    ::testing::internal::CaptureStdout();
+    Graphics graphics(nullptr);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Errore nella creazione del GC\n");
+    EXPECT_FALSE(graphics.HasContext());
+    graphics.FillRectangle(0, 0, 10, 10, 1, 0, 0);
+    graphics.DrawText(0, 0, 100, 20, "text", 0, 0, 0);
+    graphics.PutImage(0, 0, nullptr);
+    EXPECT_EQ(graphics.TextHeight(), 0);
+    EXPECT_EQ(graphics.TextWidth("abc"), 0);
+    EXPECT_EQ(graphics.GetImage(0, 0, 1, 1), nullptr);
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

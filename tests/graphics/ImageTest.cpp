@@ -1,0 +1,154 @@
+// Client images: picture files, embedded pictures, the layout probe, plain and colour-key
+// copies, and the image control.
+
+#include <gtest/gtest.h>
+
+#include "graphics/Graphics.h"
+#include "graphics/MyImage.h"
+#include "graphics/PictureFile.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/XHarness.h"
+
+namespace sassorbi::testing {
+namespace {
+
+constexpr unsigned long kGrey = 0xAAAAAA;
+
+// A w x h packed RGB buffer of one colour.
+std::vector<uint8_t> Solid(int w, int h, uint32_t colour) {
+    std::vector<uint8_t> rgb;
+    for (int i = 0; i < w * h; ++i) {
+        rgb.push_back(static_cast<uint8_t>(colour >> 16));
+        rgb.push_back(static_cast<uint8_t>(colour >> 8));
+        rgb.push_back(static_cast<uint8_t>(colour));
+    }
+    return rgb;
+}
+
+class ImageTest : public XServerTest {
+protected:
+    void SetUp() override {
+        XServerTest::SetUp();
+        form = MakeForm(0, 0, 300, 200);
+    }
+    unsigned long Pixel(int x, int y) { return PixelAt(form->GetWindow(), x, y); }
+    ClientImage Image(const std::vector<uint8_t>& rgb, int w, int h) {
+        return ClientImage(MyImage::CreateImageFromRGB(form.get(), rgb.data(), w, h));
+    }
+
+    TempFolder folder;
+    std::unique_ptr<Form> form;
+};
+
+TEST_F(ImageTest, ATwoPixelPictureFileShowsRedThenBlue) {
+    WriteFile("two.bin", std::string("\xFF\x00\x00\x00\x00\xFF", 6));
+    const std::vector<uint8_t> rgb = ReadPictureFile("two.bin", 2, 1);
+    ClientImage image = Image(rgb, 2, 1);
+    Graphics(form.get()).PutImage(50, 50, image.get());
+    EXPECT_EQ(Pixel(50, 50), 0xFF0000u);
+    EXPECT_EQ(Pixel(51, 50), 0x0000FFu);
+}
+
+TEST_F(ImageTest, AShortPictureFileIsFilledWithBlackAndNamedInTheLog) {
+    WriteFile("short.bin", std::string("\x10\x20\x30", 3));
+    ::testing::internal::CaptureStdout();
+    const std::vector<uint8_t> rgb = ReadPictureFile("short.bin", 2, 2);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Picture file too short: short.bin (3 of 12 bytes)\n");
+    EXPECT_EQ(rgb, (std::vector<uint8_t>{0x10, 0x20, 0x30, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+
+    WriteFile("long.bin", std::string(30, '\x7F'));
+    EXPECT_EQ(ReadPictureFile("long.bin", 2, 2).size(), 12u) << "extra bytes are ignored";
+    EXPECT_TRUE(ReadPictureFile("missing.bin", 2, 2).empty());
+}
+
+TEST_F(ImageTest, AnOddWidthEmbeddedPictureIgnoresTheLastLowNibble) {
+    std::vector<uint8_t> embedded(48, 0);
+    embedded[3 * 1 + 0] = 0xFF;  // palette 1: red
+    embedded[3 * 2 + 2] = 0xFF;  // palette 2: blue
+    embedded[3 * 3 + 1] = 0xFF;  // palette 3: green
+    // Width 3: two bytes a row, bottom row first.
+    const uint8_t bottom[] = {0x33, 0x3F};
+    const uint8_t top[] = {0x12, 0x1F};
+    embedded.insert(embedded.end(), bottom, bottom + 2);
+    embedded.insert(embedded.end(), top, top + 2);
+    const std::vector<uint8_t> rgb = MyImage::DecodeEmbeddedImage(3, 2, embedded.data());
+    const std::vector<uint8_t> expected = {
+        0xFF, 0,    0, 0, 0,    0xFF, 0xFF, 0,    0,   // top: 1 2 1
+        0,    0xFF, 0, 0, 0xFF, 0,    0,    0xFF, 0};  // bottom: 3 3 3
+    EXPECT_EQ(rgb, expected);
+}
+
+TEST_F(ImageTest, TheSupportedLayoutLogsNoWarningHoweverManyImagesAreBuilt) {
+    ::testing::internal::CaptureStdout();
+    for (int width = 1; width <= 9; ++width)
+        Image(Solid(width, 3, 0x123456), width, 3);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(MyImage::ixRosso, 2);
+    EXPECT_EQ(MyImage::ixVerde, 1);
+    EXPECT_EQ(MyImage::ixBlu, 0);
+}
+
+TEST_F(ImageTest, ColourKeyCopiesLetTheWindowShowThroughAndLeaveTheImageAlone) {
+    // A 4 x 4 red square with a black 2 x 2 hole.
+    std::vector<uint8_t> rgb = Solid(4, 4, 0xFF0000);
+    for (int i : {5, 6, 9, 10})
+        rgb[i * 3] = 0;
+    ClientImage image = Image(rgb, 4, 4);
+    Graphics graphics(form.get());
+    graphics.FillRectangle(20, 20, 11, 11, 0, kNoColour, 0x0000FF);
+    graphics.FillRectangle(60, 20, 11, 11, 0, kNoColour, 0x00FF00);
+    graphics.PutImageTransparent(22, 22, 4, 4, image.get());
+    graphics.PutImageTransparent(62, 22, 4, 4, image.get());
+    EXPECT_EQ(Pixel(22, 22), 0xFF0000u);
+    EXPECT_EQ(Pixel(23, 23), 0x0000FFu) << "the hole shows the blue under it";
+    EXPECT_EQ(Pixel(63, 23), 0x00FF00u) << "and the green under it, not the blue from before";
+    EXPECT_EQ(XGetPixel(image.get(), 1, 1) & 0xFFFFFF, 0u) << "the caller's image is unchanged";
+}
+
+TEST_F(ImageTest, ASubImageCopiesOneFrameOfAStrip) {
+    std::vector<uint8_t> strip = Solid(2, 4, 0x00FF00);
+    const std::vector<uint8_t> red = Solid(2, 2, 0xFF0000);
+    std::copy(red.begin(), red.end(), strip.begin() + 12);  // the second 2 x 2 frame
+    strip[12] = strip[13] = strip[14] = 0;                  // its top-left pixel transparent
+    ClientImage image = Image(strip, 2, 4);
+    Graphics(form.get()).PutSubImageTransparent(100, 100, 2, 2, image.get(), 0, 2);
+    EXPECT_EQ(Pixel(100, 100), kGrey);
+    EXPECT_EQ(Pixel(101, 100), 0xFF0000u);
+    EXPECT_EQ(Pixel(101, 101), 0xFF0000u);
+}
+
+TEST_F(ImageTest, CopiesAreClippedToTheImageAndTheWindow) {
+    ClientImage image = Image(Solid(10, 10, 0xFF0000), 10, 10);
+    Graphics graphics(form.get());
+    graphics.PutImage(-5, -5, 50, 50, image.get());
+    EXPECT_EQ(Pixel(0, 0), 0xFF0000u);
+    EXPECT_EQ(Pixel(4, 4), 0xFF0000u);
+    EXPECT_EQ(Pixel(5, 5), kGrey) << "no more than the image holds";
+    graphics.PutImageTransparent(295, 195, 40, 40, image.get());
+    graphics.PutSubImageTransparent(-3, 150, 10, 10, image.get(), 5, 5);
+    EXPECT_EQ(Pixel(299, 199), 0xFF0000u);
+    EXPECT_EQ(Pixel(1, 151), 0xFF0000u);
+    EXPECT_EQ(Pixel(2, 155), kGrey) << "a 5 x 5 source area, shifted left by 3";
+    EXPECT_EQ(graphics.GetImage(290, 190, 20, 20), nullptr) << "not wholly inside the window";
+}
+
+TEST_F(ImageTest, TheImageControlShowsItsPictureWithABorderAndHideErasesIt) {
+    ClientImage picture = Image(Solid(20, 20, 0xFF0000), 20, 20);
+    form->SetBackColor(0x00FF00);
+    MyImage control(form.get(), picture.get());
+    control.SetLocation(100, 50);
+    control.SetSize(20, 20);
+    control.SetBorder(true);
+    control.Show();
+    EXPECT_EQ(Pixel(105, 55), 0xFF0000u);
+    EXPECT_EQ(Pixel(100, 55), 0x000000u) << "left edge";
+    EXPECT_EQ(Pixel(119, 55), 0xFFFFFFu) << "right edge";
+    control.Hide();
+    EXPECT_EQ(Pixel(105, 55), 0x00FF00u) << "erased in the form's colour";
+    EXPECT_EQ(Pixel(119, 69), 0x00FF00u);
+    EXPECT_FALSE(control.IsCreated());
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

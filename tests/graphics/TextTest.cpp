@@ -1,0 +1,129 @@
+// Text layout, compared pixel for pixel with the same text laid out by hand.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "graphics/FontSpec.h"
+#include "graphics/Graphics.h"
+#include "tests/support/XHarness.h"
+
+namespace sassorbi::testing {
+namespace {
+
+constexpr unsigned long kGrey = 0xAAAAAA;
+constexpr Colour kInk = 0x000000;
+constexpr Colour kPaper = 0xFFFFFF;
+
+class TextTest : public XServerTest {
+protected:
+    void SetUp() override {
+        XServerTest::SetUp();
+        form = MakeForm(0, 0, 400, 300);
+    }
+
+    // The pixels of a box, row by row.
+    std::vector<unsigned long> Box(int x, int y, int w, int h) {
+        std::vector<unsigned long> pixels;
+        XSync(display(), False);
+        XImage* image = XGetImage(driver(), form->GetWindow(), x, y, w, h, AllPlanes, ZPixmap);
+        for (int row = 0; row < h; ++row) {
+            for (int column = 0; column < w; ++column) {
+                pixels.push_back(XGetPixel(image, column, row) & 0xFFFFFF);
+            }
+        }
+        XDestroyImage(image);
+        return pixels;
+    }
+
+    int CountOf(const std::vector<unsigned long>& pixels, unsigned long colour) {
+        return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+    }
+
+    std::unique_ptr<Form> form;
+};
+
+TEST_F(TextTest, ABoxLessThanTenPixelsHighShowsNothingAndTenShowsALine) {
+    Graphics graphics(form.get());
+    graphics.DrawText(10, 10, 100, 9, "Hello", kInk, kPaper, 0);
+    EXPECT_EQ(CountOf(Box(10, 10, 100, 9), kGrey), 100 * 9) << "not even the background";
+    graphics.DrawText(10, 40, 100, 10, "Hello", kInk, kPaper, 0);
+    EXPECT_GT(CountOf(Box(10, 40, 100, 10), static_cast<unsigned long>(kInk)), 0);
+}
+
+TEST_F(TextTest, WrappingBreaksAtASpaceAndNeverInsideAWordAfterOne) {
+    Graphics graphics(form.get());
+    const int width = graphics.TextWidth("alpha beta") + 2;
+    graphics.DrawText(0, 0, width, 60, "alpha beta gamma", kInk, kPaper, 0);
+    graphics.DrawText(200, 0, width, 60, "alpha beta\ngamma", kInk, kPaper, 0);
+    EXPECT_EQ(Box(0, 0, width, 60), Box(200, 0, width, 60));
+}
+
+TEST_F(TextTest, ALongWordWithoutSpacesBreaksWhereverItMust) {
+    Graphics graphics(form.get());
+    ASSERT_EQ(graphics.TextWidth("abcde"), graphics.TextWidth("fghij")) << "a fixed-width font";
+    const int width = graphics.TextWidth("abcde");
+    graphics.DrawText(0, 100, width, 60, "abcdefghij", kInk, kPaper, 2);
+    graphics.DrawText(200, 100, width, 60, "abcde\nfghij", kInk, kPaper, 0);
+    EXPECT_EQ(Box(0, 100, width, 60), Box(200, 100, width, 60));
+}
+
+TEST_F(TextTest, AfterACutTheRestIsLeftAlignedWhateverTheAlignment) {
+    Graphics graphics(form.get());
+    const int width = graphics.TextWidth("one two") + 30;
+    graphics.DrawText(0, 200, width, 60, "one two three", kInk, kPaper, 1);
+    graphics.DrawText(200, 200, width, 60, "one two\nthree", kInk, kPaper, 0);
+    EXPECT_EQ(Box(0, 200, width, 60), Box(200, 200, width, 60));
+}
+
+TEST_F(TextTest, AlignmentPlacesAOneLineTextRightOrCentred) {
+    Graphics graphics(form.get());
+    const int width = graphics.TextWidth("right");
+    graphics.DrawText(0, 0, 100, 20, "right", kInk, kPaper, 1);
+    graphics.DrawText(100 - width, 40, width, 20, "right", kInk, kPaper, 0);
+    EXPECT_EQ(Box(100 - width, 0, width, 20), Box(100 - width, 40, width, 20));
+}
+
+TEST_F(TextTest, WithoutAWidthEachLineStartsAtXAndNoBackgroundIsFilled) {
+    Graphics graphics(form.get());
+    graphics.DrawText(20, 20, 0, 80, "ab\ncd", kInk, 0x0000FF, 1);
+    const std::vector<unsigned long> box = Box(0, 0, 200, 120);
+    EXPECT_EQ(CountOf(box, 0x0000FF), 0);
+    EXPECT_GT(CountOf(box, static_cast<unsigned long>(kInk)), 0);
+    EXPECT_EQ(CountOf(Box(0, 0, 20, 120), static_cast<unsigned long>(kInk)), 0)
+        << "nothing left of x";
+}
+
+TEST_F(TextTest, TheBackgroundOfABoxCoversOnePixelLessInWidth) {
+    Graphics graphics(form.get());
+    graphics.DrawText(10, 10, 50, 20, "", kInk, kPaper, 0);
+    EXPECT_EQ(CountOf(Box(10, 10, 49, 20), static_cast<unsigned long>(kPaper)), 49 * 20);
+    EXPECT_EQ(CountOf(Box(59, 10, 1, 20), static_cast<unsigned long>(kPaper)), 0);
+}
+
+TEST_F(TextTest, AMissingFontStillDrawsAndMeasuresWithTheServersDefault) {
+    form->GetFontSpec()->SetFamily("no-such-family");
+    ::testing::internal::CaptureStdout();
+    Graphics graphics(form.get());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "XLoadQueryFont failed\n");
+    EXPECT_GT(graphics.TextWidth("abc"), 0);
+    EXPECT_GT(graphics.TextHeight(), 0);
+    graphics.DrawText(10, 10, 100, 20, "abc", kInk, kPaper, 0);
+    EXPECT_GT(CountOf(Box(10, 10, 100, 20), static_cast<unsigned long>(kInk)), 0);
+}
+
+TEST_F(TextTest, TheDefaultFontNameIsTheOneThisSystemAsksFor) {
+    FontSpec font;
+    EXPECT_STREQ(font.BuildFontName(), "-*-*-Medium-R-Normal--14-*");
+    font.SetFamily("Topaz");
+    font.SetBold(true);
+    font.SetSize(12);
+    EXPECT_STREQ(font.BuildFontName(), "-Topaz-Bold-R-Normal--12-*");
+    FontSpec italic;
+    italic.SetItalic(true);
+    EXPECT_STREQ(italic.BuildFontName(), "-*-*-Medium-R-Italic--14-*");
+    EXPECT_NE(form->GetFontSpec()->GetFont(display()), nullptr) << "the core fonts are installed";
+}
+
+}  // namespace
+}  // namespace sassorbi::testing
