@@ -24,6 +24,8 @@ public:
     Graphics& operator=(const Graphics&) = delete;
 
     bool HasContext() const { return gc_ != nullptr; }
+    // For code that puts pictures itself (the game's screen buffer).
+    GC GetContext() const { return gc_; }
 
     void DrawPoint(int x, int y, Colour colour);
     void DrawLine(int x1, int y1, int x2, int y2, Colour colour);

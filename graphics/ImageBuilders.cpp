@@ -162,7 +162,19 @@ XImage* MyImage::CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int
 
 XImage* MyImage::CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb, int w,
                                     int h) {
-    if (rgb == nullptr || w <= 0 || h <= 0) return nullptr;
+    if (rgb == nullptr) return nullptr;
+    XImage* image = CreateBlankImage(display, screen_number, w, h);
+    if (image == nullptr) return nullptr;
+    if (ChannelsFitPixel(image->bits_per_pixel / 8)) {
+        FillByBytes(image, rgb);
+    } else {
+        FillByPixels(image, rgb, DefaultVisual(display, screen_number));
+    }
+    return image;
+}
+
+XImage* MyImage::CreateBlankImage(Display* display, int screen_number, int w, int h) {
+    if (display == nullptr || w <= 0 || h <= 0) return nullptr;
     ProbePixelLayout(display, screen_number);
     const int bytes_per_pixel = (g_layout.bits_per_pixel + 7) / 8;
     const int pad = g_layout.bitmap_pad / 8 > 0 ? g_layout.bitmap_pad / 8 : 1;
@@ -174,19 +186,11 @@ XImage* MyImage::CreateImageFromRGB(Display* display, int screen_number, const u
                        std::to_string(line));
     }
     char* data = new char[static_cast<size_t>(padded) * static_cast<size_t>(h)]();
-    Visual* visual = DefaultVisual(display, screen_number);
-    XImage* image = XCreateImage(display, visual, static_cast<unsigned>(g_layout.depth),
-                                 g_layout.format, g_layout.xoffset, data, static_cast<unsigned>(w),
+    XImage* image = XCreateImage(display, DefaultVisual(display, screen_number),
+                                 static_cast<unsigned>(g_layout.depth), g_layout.format,
+                                 g_layout.xoffset, data, static_cast<unsigned>(w),
                                  static_cast<unsigned>(h), g_layout.bitmap_pad, padded);
-    if (image == nullptr) {
-        delete[] data;
-        return nullptr;
-    }
-    if (ChannelsFitPixel(bytes_per_pixel)) {
-        FillByBytes(image, rgb);
-    } else {
-        FillByPixels(image, rgb, visual);
-    }
+    if (image == nullptr) delete[] data;
     return image;
 }
 

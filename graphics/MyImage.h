@@ -38,7 +38,9 @@ public:
     static XImage* CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int w, int h);
     static XImage* CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb,
                                       int w, int h);
-    // Frees an image made by CreateImageFromRGB; null is ignored.
+    // A zero-filled (black) client image in the display's layout.
+    static XImage* CreateBlankImage(Display* display, int screen_number, int w, int h);
+    // Frees an image made by CreateImageFromRGB or CreateBlankImage; null is ignored.
     static void DestroyImage(XImage* image);
     // The packed RGB buffer of an embedded picture.
     static std::vector<uint8_t> DecodeEmbeddedImage(int w, int h, const uint8_t* embedded);

@@ -223,6 +223,9 @@ void DispatchEvent(Display* display, XEvent& event, Form* main, bool detectable_
         case ClientMessage:
             OnClientMessage(form, event.xclient, main);
             break;
+        case FocusOut:
+            if (event.xfocus.detail != NotifyInferior) form->OnFocusOut();
+            break;
         default:
             break;
     }

@@ -28,7 +28,8 @@ bool ToTextProperty(std::string text, XTextProperty* property) {
 
 }  // namespace
 
-Form::Form(uint64_t owner, bool dialog) : GUIElement(owner), dialog_(dialog) {
+Form::Form(uint64_t owner, bool dialog)
+    : GUIElement(owner), dialog_(dialog), input_mask_(kInputMask) {
     SetKind("form");
     Application::AddForm(this);
 }
@@ -160,7 +161,7 @@ void Form::SetWindowManagerProperties() {
         Display* display = GetDisplay();
         delete_window_atom_ = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, window_, &delete_window_atom_, 1);
-        XSelectInput(display, window_, kInputMask);
+        XSelectInput(display, window_, input_mask_);
     } else {
         WriteLog("XAllocSizeHints/XAllocWMHints/XAllocClassHint failed");
     }
@@ -371,6 +372,13 @@ void Form::SetMarkedOn() {
 
 void Form::SetMarkedOff() {
     if (IsCreated()) SetMarked(false);
+}
+
+void Form::OnFocusOut() {}
+
+void Form::AddInputMask(long mask) {
+    input_mask_ |= mask;
+    if (window_ != 0) XSelectInput(GetDisplay(), window_, input_mask_);
 }
 
 }  // namespace sassorbi

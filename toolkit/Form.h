@@ -72,10 +72,16 @@ public:
     virtual Window GetWindow() const;
     virtual void SetMarkedOn();
     virtual void SetMarkedOff();
+    // The window lost the keyboard focus (only for forms that ask for focus events).
+    virtual void OnFocusOut();
 
     Form* GetActiveDialog() const { return active_dialog_; }
     Atom GetDeleteWindowAtom() const { return delete_window_atom_; }
     Display* GetDisplay() const;
+
+protected:
+    // Asks for more kinds of events than every form gets.
+    void AddInputMask(long mask);
 
 private:
     void CreateWindow();
@@ -98,6 +104,7 @@ private:
     bool flag_e_ = true;
     bool dialog_;
     bool flag_f_ = false;
+    long input_mask_;
 };
 
 }  // namespace sassorbi

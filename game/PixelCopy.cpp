@@ -1,0 +1,118 @@
+#include "game/PixelCopy.h"
+
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "graphics/MyImage.h"
+
+namespace sassorbi {
+namespace {
+
+int BytesPerPixel(const XImage& image) {
+    return image.bits_per_pixel / 8;
+}
+
+const char* PixelAddress(const XImage& image, int x, int y) {
+    return image.data + static_cast<ptrdiff_t>(y) * image.bytes_per_line + x * BytesPerPixel(image);
+}
+
+char* PixelAddress(XImage* image, int x, int y) {
+    return image->data + static_cast<ptrdiff_t>(y) * image->bytes_per_line +
+           x * BytesPerPixel(*image);
+}
+
+bool IsBlack(const char* pixel) {
+    return pixel[MyImage::ixRosso] == 0 && pixel[MyImage::ixVerde] == 0 &&
+           pixel[MyImage::ixBlu] == 0;
+}
+
+// The common layout: four bytes a pixel, the colour in the three channel bytes.
+void BlitWords(const XImage& from, int src_x, int src_y, int w, int h, XImage* to, int x, int y) {
+    const uint32_t colour_bits = (0xFFu << (8 * MyImage::ixRosso)) |
+                                 (0xFFu << (8 * MyImage::ixVerde)) |
+                                 (0xFFu << (8 * MyImage::ixBlu));
+    for (int row = 0; row < h; ++row) {
+        const char* in = PixelAddress(from, src_x, src_y + row);
+        char* out = PixelAddress(to, x, y + row);
+        for (int column = 0; column < w; ++column, in += 4, out += 4) {
+            uint32_t pixel;
+            std::memcpy(&pixel, in, 4);
+            if ((pixel & colour_bits) != 0) std::memcpy(out, &pixel, 4);
+        }
+    }
+}
+
+// Any other layout: the three channel bytes only, as found by the layout probe.
+void BlitBytes(const XImage& from, int src_x, int src_y, int w, int h, XImage* to, int x, int y) {
+    const int bytes = BytesPerPixel(from);
+    for (int row = 0; row < h; ++row) {
+        const char* in = PixelAddress(from, src_x, src_y + row);
+        char* out = PixelAddress(to, x, y + row);
+        for (int column = 0; column < w; ++column, in += bytes, out += bytes) {
+            if (IsBlack(in)) continue;
+            out[MyImage::ixRosso] = in[MyImage::ixRosso];
+            out[MyImage::ixVerde] = in[MyImage::ixVerde];
+            out[MyImage::ixBlu] = in[MyImage::ixBlu];
+        }
+    }
+}
+
+bool HasChannelBytes(const XImage& image) {
+    const int bytes = BytesPerPixel(image);
+    return bytes >= 3 && MyImage::ixRosso < bytes && MyImage::ixVerde < bytes &&
+           MyImage::ixBlu < bytes;
+}
+
+}  // namespace
+
+void CopyImage(const XImage& from, XImage* to) {
+    if (from.bytes_per_line == to->bytes_per_line && from.height == to->height) {
+        std::memcpy(to->data, from.data, static_cast<size_t>(from.bytes_per_line) * from.height);
+        return;
+    }
+    CopyRect(from, to, 0, 0, std::min(from.width, to->width), std::min(from.height, to->height));
+}
+
+void CopyRect(const XImage& from, XImage* to, int x, int y, int w, int h) {
+    const size_t span = static_cast<size_t>(w) * BytesPerPixel(from);
+    for (int row = y; row < y + h; ++row) {
+        std::memcpy(PixelAddress(to, x, row), PixelAddress(from, x, row), span);
+    }
+}
+
+void BlitImage(const XImage& from, int src_x, int src_y, int w, int h, XImage* to, int x, int y,
+               bool transparent) {
+    if (!transparent) {
+        const size_t span = static_cast<size_t>(w) * BytesPerPixel(from);
+        for (int row = 0; row < h; ++row) {
+            std::memcpy(PixelAddress(to, x, y + row), PixelAddress(from, src_x, src_y + row), span);
+        }
+    } else if (BytesPerPixel(from) == 4 && BytesPerPixel(*to) == 4 && HasChannelBytes(from)) {
+        BlitWords(from, src_x, src_y, w, h, to, x, y);
+    } else if (HasChannelBytes(from)) {
+        BlitBytes(from, src_x, src_y, w, h, to, x, y);
+    } else {
+        // Pixels too small for channel bytes (a 16-bit display): black is pixel 0.
+        for (int row = 0; row < h; ++row) {
+            for (int column = 0; column < w; ++column) {
+                const unsigned long pixel =
+                    XGetPixel(const_cast<XImage*>(&from), src_x + column, src_y + row);
+                if (pixel != 0) XPutPixel(to, x + column, y + row, pixel);
+            }
+        }
+    }
+}
+
+XImage* CutImage(Display* display, int screen_number, const XImage& from, int top, int w, int h) {
+    XImage* cut = MyImage::CreateBlankImage(display, screen_number, w, h);
+    if (cut == nullptr) return nullptr;
+    const int rows = std::clamp(from.height - top, 0, h);
+    const int columns = std::min(w, from.width);
+    if (top >= 0 && columns > 0) BlitImage(from, 0, top, columns, rows, cut, 0, 0, false);
+    return cut;
+}
+
+}  // namespace sassorbi

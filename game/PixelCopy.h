@@ -1,0 +1,22 @@
+#pragma once
+// Copies between client images of one pixel layout, the work of every frame. Whole rows go
+// with memcpy; the colour-keyed copy of sprites works on whole 32-bit pixels where the
+// layout has them. Callers clip; these functions trust their rectangles.
+
+#include <X11/Xlib.h>
+
+namespace sassorbi {
+
+// The whole of from into to; both have the same size and layout.
+void CopyImage(const XImage& from, XImage* to);
+// The rectangle (x, y, w, h) of from into the same place of to.
+void CopyRect(const XImage& from, XImage* to, int x, int y, int w, int h);
+// The w x h area of from at (src_x, src_y) to (x, y) of to; with transparent, pixels whose
+// colour is pure black are skipped.
+void BlitImage(const XImage& from, int src_x, int src_y, int w, int h, XImage* to, int x, int y,
+               bool transparent);
+// A w x h cut of from at (0, top) as a new image of the same layout; rows beyond the end
+// of from are transparent (black).
+XImage* CutImage(Display* display, int screen_number, const XImage& from, int top, int w, int h);
+
+}  // namespace sassorbi

@@ -1,0 +1,96 @@
+#include "game/ScreenBuffer.h"
+
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include "graphics/MyImage.h"
+
+namespace sassorbi {
+namespace {
+
+bool g_attach_failed = false;
+
+// Only while attaching: a refused segment (a remote server, no access) means plain XPutImage.
+int NoteAttachFailure(Display*, XErrorEvent*) {
+    g_attach_failed = true;
+    return 0;
+}
+
+bool Attach(Display* display, XShmSegmentInfo* segment) {
+    g_attach_failed = false;
+    XErrorHandler previous = XSetErrorHandler(NoteAttachFailure);
+    const bool requested = XShmAttach(display, segment) != 0;
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return requested && !g_attach_failed;
+}
+
+}  // namespace
+
+ScreenBuffer::ScreenBuffer(Display* display, XImage* image, bool shared)
+    : display_(display), image_(image), shared_(shared) {}
+
+std::unique_ptr<ScreenBuffer> ScreenBuffer::Create(Display* display, int screen_number, int w,
+                                                   int h) {
+    std::unique_ptr<ScreenBuffer> buffer(new ScreenBuffer(display, nullptr, true));
+    // The shared image keeps a pointer to its segment record: it must live in the buffer.
+    buffer->image_ = CreateShared(display, screen_number, w, h, &buffer->segment_);
+    if (buffer->image_ != nullptr) return buffer;
+    buffer->shared_ = false;
+    buffer->image_ = MyImage::CreateBlankImage(display, screen_number, w, h);
+    return buffer->image_ != nullptr ? std::move(buffer) : nullptr;
+}
+
+XImage* ScreenBuffer::CreateShared(Display* display, int screen_number, int w, int h,
+                                   XShmSegmentInfo* segment) {
+    MyImage::ProbePixelLayout(display, screen_number);
+    if (!XShmQueryExtension(display)) return nullptr;
+    XImage* image =
+        XShmCreateImage(display, DefaultVisual(display, screen_number),
+                        static_cast<unsigned>(DefaultDepth(display, screen_number)), ZPixmap,
+                        nullptr, segment, static_cast<unsigned>(w), static_cast<unsigned>(h));
+    if (image == nullptr) return nullptr;
+    segment->shmid =
+        shmget(IPC_PRIVATE, static_cast<size_t>(image->bytes_per_line) * h, IPC_CREAT | 0600);
+    void* memory = segment->shmid >= 0 ? shmat(segment->shmid, nullptr, 0) : nullptr;
+    if (memory == nullptr || memory == reinterpret_cast<void*>(-1)) {
+        if (segment->shmid >= 0) shmctl(segment->shmid, IPC_RMID, nullptr);
+        XDestroyImage(image);
+        return nullptr;
+    }
+    segment->shmaddr = image->data = static_cast<char*>(memory);
+    segment->readOnly = False;
+    const bool attached = Attach(display, segment);
+    // Marked for removal at once: the segment goes away with its last user, even after a crash.
+    shmctl(segment->shmid, IPC_RMID, nullptr);
+    if (attached) return image;
+    shmdt(memory);
+    image->data = nullptr;
+    XDestroyImage(image);
+    return nullptr;
+}
+
+ScreenBuffer::~ScreenBuffer() {
+    if (image_ == nullptr) return;
+    if (!shared_) {
+        MyImage::DestroyImage(image_);
+        return;
+    }
+    XShmDetach(display_, &segment_);
+    XSync(display_, False);
+    shmdt(segment_.shmaddr);
+    image_->data = nullptr;
+    XDestroyImage(image_);
+}
+
+void ScreenBuffer::Put(Window window, GC gc) {
+    const auto w = static_cast<unsigned>(image_->width), h = static_cast<unsigned>(image_->height);
+    if (shared_) {
+        XShmPutImage(display_, window, gc, image_, 0, 0, 0, 0, w, h, False);
+    } else {
+        XPutImage(display_, window, gc, image_, 0, 0, 0, 0, w, h);
+    }
+    XSync(display_, False);
+}
+
+}  // namespace sassorbi

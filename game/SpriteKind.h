@@ -1,0 +1,23 @@
+#pragma once
+// What sprites of one kind share: their play area, frame size and frame range, the pace of
+// their animations and the picture strip they are cut from.
+
+#include <string>
+
+namespace sassorbi {
+
+struct SpriteKind {
+    int AreaWidth = 800;
+    int AreaHeight = 640;
+    int SpriteWidth = 64;
+    int SpriteHeight = 63;
+    int FirstFrame = 0;
+    int LastFrame = 0;
+    int FrameInterval = 60;  // milliseconds between frame steps
+    std::string Path;
+    std::string KindName;  // "player", "diamante" or "asteroide"
+    int SpeedBase = 100;   // range of the movement interval
+    int SpeedOffset = 5;   // offset of the movement interval
+};
+
+}  // namespace sassorbi

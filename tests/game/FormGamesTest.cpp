@@ -1,0 +1,151 @@
+// The game form: the compositor, frames reaching the window, the keyboard table.
+
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include "game/Sprite.h"
+#include "tests/game/GameFixture.h"
+#include "toolkit/Application.h"
+
+namespace sassorbi::testing {
+namespace {
+
+using FormGamesTest = GameFixture;
+
+TEST_F(FormGamesTest, ABackgroundFillsAllThreePicturesAndTheWindow) {
+    EXPECT_EQ(Buffer(0, 0), kBlue);
+    EXPECT_EQ(Static(199, 149), kBlue);
+    EXPECT_EQ(XGetPixel(game->GetBackground(), 100, 100) & 0xFFFFFF, kBlue);
+    EXPECT_EQ(PixelAt(game->GetWindow(), 100, 100), kBlue);
+}
+
+TEST_F(FormGamesTest, ImagesAreClippedAtEveryEdgeAndDrawNothingWhollyOutside) {
+    const ClientImage red = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
+    game->RenderImage(red.get(), -4, -3, 10, 10, false, false);
+    EXPECT_EQ(Buffer(0, 0), 0xFF0000u);
+    EXPECT_EQ(Buffer(5, 6), 0xFF0000u);
+    EXPECT_EQ(Buffer(6, 6), kBlue);
+    EXPECT_EQ(Buffer(5, 7), kBlue);
+    game->RenderImage(red.get(), 195, 145, 10, 10, false, false);
+    EXPECT_EQ(Buffer(199, 149), 0xFF0000u);
+    EXPECT_EQ(Buffer(194, 149), kBlue);
+    const std::vector<unsigned long> before = {Buffer(199, 0), Buffer(0, 149)};
+    game->RenderImage(red.get(), 250, 0, 10, 10, false, false);
+    game->RenderImage(red.get(), 0, 160, 10, 10, false, false);
+    game->RenderImage(red.get(), -20, 0, 10, 10, false, false);
+    EXPECT_EQ((std::vector<unsigned long>{Buffer(199, 0), Buffer(0, 149)}), before);
+    EXPECT_EQ(Static(0, 0), kBlue) << "moving images stay out of the static layer";
+}
+
+TEST_F(FormGamesTest, PureBlackIsSkippedOnlyWhenTransparentAndNearBlackIsDrawn) {
+    std::vector<uint8_t> rgb = SolidRGB(2, 1, 0x000000);
+    rgb[3] = rgb[4] = rgb[5] = 1;  // the second pixel 0x010101
+    const ClientImage image = Image(rgb, 2, 1);
+    game->RenderImage(image.get(), 10, 10, 2, 1, true, true);
+    EXPECT_EQ(Buffer(10, 10), kBlue);
+    EXPECT_EQ(Buffer(11, 10), 0x010101u);
+    EXPECT_EQ(Static(11, 10), 0x010101u) << "drawn to the static layer as well";
+    game->RenderImage(image.get(), 20, 10, 2, 1, true, false);
+    EXPECT_EQ(Buffer(20, 10), 0x000000u);
+}
+
+TEST_F(FormGamesTest, AFrameShowsTheScreenBufferOnTheWindow) {
+    const ClientImage red = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
+    game->RenderImage(red.get(), 50, 50, 10, 10, false, false);
+    game->RenderFrame();
+    EXPECT_EQ(PixelAt(game->GetWindow(), 55, 55), 0xFF0000u);
+    EXPECT_TRUE(game->GetScreenBuffer()->IsShared()) << "MIT-SHM attaches on a local server";
+}
+
+TEST_F(FormGamesTest, TheFrameTimerComposesAFrameEverySixthTick) {
+    const ClientImage red = Image(SolidRGB(4, 4, 0xFF0000), 4, 4);
+    game->RenderImage(red.get(), 0, 0, 4, 4, false, false);
+    RunIdleWaits(5);
+    EXPECT_EQ(PixelAt(game->GetWindow(), 1, 1), kBlue);
+    RunIdleWaits(1);
+    EXPECT_EQ(PixelAt(game->GetWindow(), 1, 1), 0xFF0000u);
+}
+
+TEST_F(FormGamesTest, TextAndRectanglesReachTheLayers) {
+    game->RenderRect(30, 30, 11, 11, 0x00FF00);
+    EXPECT_EQ(Static(30, 30), 0x00FF00u);
+    EXPECT_EQ(Buffer(39, 39), 0x00FF00u);
+    EXPECT_EQ(Static(40, 40), kBlue) << "one pixel less than asked, as drawn";
+    game->RenderText(60, 60, "Hi", 0xFFFFFF);
+    int white = 0;
+    for (int y = 60; y < 78; ++y) {
+        for (int x = 60; x < 80; ++x)
+            white += Static(x, y) == 0xFFFFFFu;
+    }
+    EXPECT_GT(white, 5);
+}
+
+TEST_F(FormGamesTest, RestoringPastThePictureEndIsLoggedAndClamped) {
+    const ClientImage red = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
+    game->RenderImage(red.get(), 0, 140, 10, 10, true, false);
+    ::testing::internal::CaptureStdout();
+    game->RipristinaSfondo(0, 140, 10, 20, FormGames::RestoreFrom::kBackground);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer\n");
+    EXPECT_EQ(Static(5, 149), kBlue);
+}
+
+TEST_F(FormGamesTest, MissingFilesAreNamedInTheLogAndKeepTheCurrentPictures) {
+    ::testing::internal::CaptureStdout();
+    game->RenderSfondo("nothing.bin");
+    ClientImage image;
+    int64_t size = 0;
+    EXPECT_FALSE(game->LoadImageFile("none.bin", 2, 2, &image, &size));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "nothing.bin: non trovato\nnone.bin: non trovato\n");
+    EXPECT_EQ(Buffer(0, 0), kBlue);
+}
+
+TEST_F(FormGamesTest, ArrowsShareTheirLettersAndOnlyTheLastKeyPressedIsHeld) {
+    Focus(*game);
+    PressKey(XK_Left);
+    ASSERT_TRUE(PumpUntil([&] { return game->IsKeyDown('a'); }));
+    PressKey(XK_Up);
+    ASSERT_TRUE(PumpUntil([&] { return game->IsKeyDown(XK_Up); }));
+    EXPECT_FALSE(game->IsKeyDown(XK_Left));
+    ReleaseKey(XK_Up);
+    ASSERT_TRUE(PumpUntil([&] { return !game->IsKeyDown('w'); }));
+    EXPECT_FALSE(game->IsKeyDown(XK_Left)) << "Left is still down but no longer counts";
+    ReleaseKey(XK_Left);
+    Settle();
+    EXPECT_FALSE(game->IsKeyDown(XK_F1)) << "keys above 255 never count";
+}
+
+TEST_F(FormGamesTest, LosingTheFocusForgetsAHeldKey) {
+    auto other = MakeForm(400, 0, 50, 50);
+    Focus(*game);
+    PressKey(XK_Right);
+    ASSERT_TRUE(PumpUntil([&] { return game->IsKeyDown(XK_Right); }));
+    Focus(*other);
+    EXPECT_TRUE(PumpUntil([&] { return !game->IsKeyDown(XK_Right); }));
+    ReleaseKey(XK_Right);
+    Settle();
+}
+
+TEST_F(FormGamesTest, ClosingTheWindowStopsTheTimerAndEndsTheLoop) {
+    SetMainForm(game.get());
+    SendDeleteWindow(*game);
+    ASSERT_TRUE(PumpUntil([] { return Application::IsQuitRequested(); }));
+    EXPECT_FALSE(game->GetFrameTimer()->IsRunning());
+}
+
+TEST(FormGamesBeforePaintTest, RenderingBeforeTheFirstPaintOnlySaysWhy) {
+    TempFolder folder;
+    FormGames game(nullptr, "no screen", 100, 100);
+    ::testing::internal::CaptureStdout();
+    game.RenderText(0, 0, "text", 0xFFFFFF);
+    game.RenderSfondo("any.bin");
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out,
+              "RenderText(): E' possibile scrivere nel metodo RunApp o nei metodi successivi.\n"
+              "RenderSfondo(file): E' possibile caricare lo sfondo nel metodo RunApp o nei metodi "
+              "successivi.\n");
+}
+
+}  // namespace
+}  // namespace sassorbi::testing
