@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 # Packages the game needs to build and run.
-PLAY_PACKAGES=(cmake g++ make libx11-dev libxext-dev xfonts-base alsa-utils)
+PLAY_PACKAGES=(cmake g++ make libx11-dev libxext-dev xfonts-base alsa-utils libcairo2-dev)
 # And what the tests need besides: a virtual X server with fonts, XTest, a window manager,
 # screenshots and sound tools.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}" xvfb xauth libxtst-dev x11-utils x11-apps imagemagick
