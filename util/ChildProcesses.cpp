@@ -31,6 +31,16 @@ void RestoreDefaultSignals() {
     sigprocmask(SIG_SETMASK, &none, nullptr);
 }
 
+// Signals target (a pid or a negated group id) when pid is a recorded, unreaped child.
+void Terminate(pid_t pid, pid_t target) {
+    std::vector<pid_t>& children = Children();
+    const auto found = std::find(children.begin(), children.end(), pid);
+    // An unreaped pid cannot have been reused, nor can the group id it leads.
+    if (found == children.end()) return;
+    kill(target, SIGTERM);
+    if (HasEnded(pid)) children.erase(found);
+}
+
 }  // namespace
 
 pid_t ForkChild() {
@@ -68,16 +78,40 @@ bool IsChildRunning(pid_t pid) {
 }
 
 void TerminateChild(pid_t pid) {
-    std::vector<pid_t>& children = Children();
-    const auto found = std::find(children.begin(), children.end(), pid);
-    // An unreaped pid cannot have been reused, so only those are signalled.
-    if (found == children.end()) return;
-    kill(pid, SIGTERM);
-    if (HasEnded(pid)) children.erase(found);
+    Terminate(pid, pid);
 }
 
 size_t RunningChildCount() {
     return Children().size();
+}
+
+pid_t ForkChildInGroup() {
+    const pid_t pid = ForkChild();
+    if (pid == 0) {
+        setpgid(0, 0);
+        RestoreDefaultSignals();
+    } else if (pid > 0) {
+        // Fails harmlessly when the child has already done it and called exec.
+        setpgid(pid, pid);
+    }
+    return pid;
+}
+
+void TerminateChildGroup(pid_t pid) {
+    Terminate(pid, -pid);
+}
+
+int WaitForChild(pid_t pid) {
+    std::vector<pid_t>& children = Children();
+    const auto found = std::find(children.begin(), children.end(), pid);
+    if (found == children.end()) return -1;
+    children.erase(found);
+    int status = 0;
+    pid_t result;
+    do {
+        result = waitpid(pid, &status, 0);
+    } while (result == -1 && errno == EINTR);
+    return result == pid ? status : -1;
 }
 
 }  // namespace sassorbi

@@ -31,4 +31,16 @@ void TerminateChild(pid_t pid);
 // Recorded children not reaped yet.
 size_t RunningChildCount();
 
+// Like ForkChild, but the child leads a new process group (set on both sides, so the group
+// exists as soon as the parent has the pid) and starts with default signal handling.
+pid_t ForkChildInGroup();
+
+// Sends SIGTERM to the whole process group led by a recorded, unreaped child, so that the
+// programs it started stop with it; reaps the leader if it has already ended.
+void TerminateChildGroup(pid_t pid);
+
+// Blocks until the recorded child has ended and reaps it; its wait status, or -1 when the
+// pid is not a recorded child.
+int WaitForChild(pid_t pid);
+
 }  // namespace sassorbi

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -142,6 +143,60 @@ TEST_F(ChildProcessesTest, BeepPlaysTheSoundInOneReapedChild) {
     EXPECT_FALSE(IsChildRunning(info.si_pid));
     EXPECT_EQ(RunningChildCount(), 0u);
     EXPECT_TRUE(IsGone(info.si_pid));
+}
+
+TEST_F(ChildProcessesTest, AGroupChildLeadsAGroupThatOneSignalStops) {
+    int report[2];
+    ASSERT_EQ(pipe(report), 0);
+    const pid_t leader = ForkChildInGroup();
+    ASSERT_GE(leader, 0);
+    if (leader == 0) {
+        // The leader outlives the signal and reports how its own child ended.
+        sigset_t terminate;
+        sigemptyset(&terminate);
+        sigaddset(&terminate, SIGTERM);
+        sigprocmask(SIG_BLOCK, &terminate, nullptr);
+        const pid_t member = fork();
+        if (member == 0) {
+            sigprocmask(SIG_UNBLOCK, &terminate, nullptr);
+            pause();
+            _exit(2);
+        }
+        const char ready = getpgrp() == getpid() ? 'r' : 'x';
+        int status = 0;
+        const bool written = write(report[1], &ready, 1) == 1;
+        const bool waited = written && waitpid(member, &status, 0) == member;
+        const char end = waited && WIFSIGNALED(status) ? '0' + WTERMSIG(status) : 'x';
+        _exit(write(report[1], &end, 1) == 1 ? 0 : 1);
+    }
+    close(report[1]);
+    char ready = 0;
+    ASSERT_EQ(read(report[0], &ready, 1), 1);
+    EXPECT_EQ(ready, 'r');
+    EXPECT_EQ(getpgid(leader), leader);
+    TerminateChildGroup(leader);
+    char end = 0;
+    ASSERT_EQ(read(report[0], &end, 1), 1);
+    close(report[0]);
+    EXPECT_EQ(end, '0' + SIGTERM);
+    // The leader may have been reaped by TerminateChildGroup already.
+    WaitForChild(leader);
+    EXPECT_EQ(RunningChildCount(), 0u);
+    EXPECT_TRUE(IsGone(leader));
+    // Reaped pids and foreign processes are neither waited for nor signalled.
+    EXPECT_EQ(WaitForChild(leader), -1);
+    TerminateChildGroup(leader);
+    EXPECT_EQ(WaitForChild(getpid()), -1);
+}
+
+TEST_F(ChildProcessesTest, WaitForChildGivesTheExitStatus) {
+    const pid_t pid = SpawnProgram({"sh", "-c", "exit 4"});
+    ASSERT_GT(pid, 0);
+    const int status = WaitForChild(pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 4);
+    EXPECT_EQ(RunningChildCount(), 0u);
+    EXPECT_TRUE(IsGone(pid));
 }
 
 }  // namespace

@@ -1,0 +1,132 @@
+#include "devices/Joystick.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+
+#include "app/Log.h"
+#include "devices/JoystickReader.h"
+#include "util/ChildProcesses.h"
+
+namespace sassorbi {
+namespace {
+
+constexpr size_t kStateSize = sizeof(JoystickState);
+constexpr int kStopWaitSteps = 100;
+constexpr useconds_t kStopWaitStep = 10000;
+
+struct GameSide {
+    JoystickState polled{};
+    bool reader_started = false;
+};
+
+GameSide& Side() {
+    static GameSide side;
+    return side;
+}
+
+// A fresh copy of the record; all zero when there is none or it has no size yet (mapping
+// past its end would fault on the first read).
+JoystickState ReadSharedState() {
+    JoystickState state{};
+    const int shared = shm_open(kJoystickSharedName, O_RDONLY | O_CLOEXEC, 0);
+    if (shared < 0) return state;
+    struct stat info {};
+    if (fstat(shared, &info) == 0 && info.st_size >= static_cast<off_t>(kStateSize)) {
+        void* memory = mmap(nullptr, kStateSize, PROT_READ, MAP_SHARED, shared, 0);
+        if (memory != MAP_FAILED) {
+            std::memcpy(&state, memory, kStateSize);
+            munmap(memory, kStateSize);
+        }
+    }
+    close(shared);
+    return state;
+}
+
+// The child's whole life: it must never return into the game's code.
+[[noreturn]] void RunReaderChild(const std::string& device) {
+    // Ends with the game even if the game dies without stopping it.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    std::signal(SIGTERM, SIG_DFL);
+    LoadJoystickConfig();
+    RunJoystickReaderOn(device, JoystickSettings());
+    _exit(0);
+}
+
+bool IsPresent() {
+    return Side().polled.present != 0;
+}
+
+}  // namespace
+
+pid_t StartJoystickReader() {
+    return StartJoystickReaderOn(JoystickDevicePath(-1));
+}
+
+pid_t StartJoystickReaderOn(const std::string& device) {
+    const pid_t parent = getpid();
+    const pid_t pid = ForkChild();
+    if (pid == 0) {
+        // The game may have died before the death signal was armed.
+        if (getppid() != parent) _exit(0);
+        RunReaderChild(device);
+    }
+    if (pid < 0) {
+        WriteLog("Could not open joystick. Use the cursor keys to move.");
+        return -1;
+    }
+    Side().reader_started = true;
+    return pid;
+}
+
+void StopJoystickReader(pid_t pid) {
+    if (pid <= 0) return;
+    TerminateChild(pid);
+    // Gone before JoystickShutdown, so it cannot publish the name again after its removal.
+    for (int step = 0; step < kStopWaitSteps && IsChildRunning(pid); ++step)
+        usleep(kStopWaitStep);
+}
+
+void JoystickPoll() {
+    const int32_t enable = JoystickSettings().joystick_enable;
+    if (enable == kJoystickUnset) WriteLog("Errore lettura configurazione joystick");
+    if (enable == kJoystickUnset || enable == 0) return;
+    Side().polled = ReadSharedState();
+}
+
+bool JoyLeft() {
+    return IsPresent() && Side().polled.left != 0;
+}
+
+bool JoyRight() {
+    return IsPresent() && Side().polled.right != 0;
+}
+
+bool JoyUp() {
+    return IsPresent() && Side().polled.up != 0;
+}
+
+bool JoyDown() {
+    return IsPresent() && Side().polled.down != 0;
+}
+
+bool JoyButtonPressed() {
+    return IsPresent() && Side().polled.button_pressed != 0;
+}
+
+int JoyButton() {
+    return IsPresent() ? Side().polled.button : 0;
+}
+
+void JoystickShutdown() {
+    // A reader stopped by SIGTERM leaves the name behind; the game removes it.
+    if (Side().reader_started || IsPresent()) shm_unlink(kJoystickSharedName);
+    Side() = GameSide{};
+}
+
+}  // namespace sassorbi

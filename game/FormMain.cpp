@@ -1,0 +1,290 @@
+#include "game/FormMain.h"
+
+#include <unistd.h>
+
+#include "devices/ScoreTable.h"
+#include "dialogs/FormNamePlayer.h"
+#include "graphics/SharedFont.h"
+#include "toolkit/Application.h"
+#include "toolkit/MonotonicClock.h"
+#include "util/Text.h"
+
+namespace sassorbi {
+namespace {
+
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kRed = 0xFF0000;
+constexpr Colour kNearBlack = 0x010101;
+
+}  // namespace
+
+const char* FormMain::Credit() {
+    return "v1.0 - a night arcade over five landmarks";
+}
+
+FormMain::FormMain(Screen* screen, const std::string& title) : FormGames(screen, title, 800, 600) {}
+
+FormMain::~FormMain() {
+    sound_.Stop();
+    DeleteAnimations();
+    DeleteLevelSprites();
+    player_.reset();
+    name_form_.reset();
+}
+
+void FormMain::Pause(int milliseconds) {
+    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+}
+
+// The loading screen: strips, the title picture, the credit and the top ten.
+void FormMain::RunApp() {
+    SetFullRedraw(true);
+    RenderText(10, 60, "L O A D I N G . . .", kWhite);
+    Pause(1000);
+    int64_t size = 0;
+    LoadImageFile("Data/player.bin", 50, 399, &player_strip_, &size);
+    LoadImageFile("Data/asteroide_notte.bin", 45, 640, &asteroid_strip_, &size);
+    LoadImageFile("Data/diamante.bin", 32, 32, &diamond_strip_, &size);
+    RenderSfondo("Data/logo.bin");
+    RenderText(240, 160, Credit(), 0xFFFF00);
+    title_text_height_ = GetGraphics()->TextHeight();
+    top_ten_ = ScoreTable("Sassorbi").ReadEntries();
+    state_ = GameState::Title;
+    SetFocus();
+}
+
+// The prompt blinks every half second; every fifth blink the top strip is cleared and,
+// every other time, shows the next entry of the top ten.
+void FormMain::TitleScreen() {
+    const int64_t now = MonotonicMilliseconds();
+    if (blink_stamp_ms_ == 0) blink_stamp_ms_ = now;
+    if (now - blink_stamp_ms_ <= 500) return;
+    ++blink_count_;
+    blink_colour_ = blink_colour_ == kRed ? kWhite : kRed;
+    blink_stamp_ms_ = now;
+    if (!top_ten_.empty() && blink_count_ == 1) ShowTopTenEntry();
+    if (blink_count_ > 4) blink_count_ = 0;
+    RenderText(480, 330, "PRESS THE [G] KEY TO PLAY", blink_colour_);
+}
+
+void FormMain::ShowTopTenEntry() {
+    RenderRect(0, 0, GetWidth(), title_text_height_ + 14, kNearBlack);
+    if (show_entry_) {
+        const std::string place = IntToString(static_cast<int64_t>(top_ten_index_) + 1, ' ', 2);
+        RenderText(5, 7, "Top Ten: " + place + "\260 Score " + top_ten_[top_ten_index_], kWhite);
+        top_ten_index_ = (top_ten_index_ + 1) % top_ten_.size();
+    }
+    show_entry_ = !show_entry_;
+}
+
+void FormMain::OnUserMessage() {
+    if (in_tick_) return;
+    in_tick_ = true;
+    switch (state_) {
+        case GameState::Title:
+            TitleScreen();
+            break;
+        case GameState::Playing:
+            PlayingTick();
+            break;
+        case GameState::Waiting:
+            WaitingTick();
+            break;
+        default:
+            break;
+    }
+    in_tick_ = false;
+    FormGames::OnUserMessage();
+}
+
+// Animations first, then the input step; as soon as a step ends the play (a lost life, the
+// level's end) the rest wait for the next level.
+void FormMain::PlayingTick() {
+    retired_animations_.clear();
+    for (size_t i = 0; i < frame_animations_.size() && state_ == GameState::Playing; ++i) {
+        frame_animations_[i]->Advance(10);
+    }
+    for (size_t i = 0; i < move_animations_.size() && state_ == GameState::Playing; ++i) {
+        move_animations_[i]->Advance(10);
+    }
+    if (state_ == GameState::Playing) InputStep();
+}
+
+// Between 1.5 and 2.5 seconds: until the whole second after the deadline has begun.
+void FormMain::WaitingTick() {
+    const int64_t now = MonotonicMilliseconds();
+    if (wait_deadline_ms_ == 0) {
+        wait_deadline_ms_ = now + 1500;
+    } else if (now / 1000 > wait_deadline_ms_ / 1000) {
+        wait_deadline_ms_ = 0;
+        NewGame();
+    }
+}
+
+bool FormMain::KeyCharHook(char character) {
+    const char key = static_cast<char>(character & ~0x20);
+    if (state_ == GameState::Title && key == 'G') {
+        StartGame();
+    } else if (state_ == GameState::Playing && key == 'P') {
+        state_ = GameState::Paused;
+    } else if (state_ == GameState::Playing && key == 'N') {
+        LevelUp();
+    } else if (state_ == GameState::Paused && key == 'P') {
+        state_ = GameState::Playing;
+    } else if (state_ == GameState::ScoreSaved) {
+        RunApp();
+    }
+    return true;
+}
+
+void FormMain::ClickHook() {
+    FormGames::ClickHook();
+}
+void FormMain::MouseDownHook() {}
+
+void FormMain::StartGame() {
+    SetUpKinds();
+    level_ = 1;
+    lives_ = 3;
+    score_ = 0;
+    ClearSprites();
+    NewGame();
+}
+
+void FormMain::SetUpKinds() {
+    const Size area = GetExtent();
+    for (SpriteKind* kind : {&player_kind_, &diamond_kind_, &asteroid_kind_a_, &asteroid_kind_b_}) {
+        kind->AreaWidth = area.width;
+        kind->AreaHeight = area.height;
+    }
+    auto set = [](SpriteKind& kind, const char* path, const char* name, int w, int h, int first,
+                  int last) {
+        kind.Path = path;
+        kind.KindName = name;
+        kind.SpriteWidth = w;
+        kind.SpriteHeight = h;
+        kind.FirstFrame = first;
+        kind.LastFrame = last;
+    };
+    set(player_kind_, "Data/player.bin", "player", 50, 50, 0, 7);
+    player_kind_.FrameInterval = 100;
+    set(diamond_kind_, "Data/diamante.bin", "diamante", 32, 32, 0, 0);
+    set(asteroid_kind_a_, "Data/asteroide_notte.bin", "asteroide", 45, 63, 0, 4);
+    asteroid_kind_a_.FrameInterval = 200;
+    set(asteroid_kind_b_, "Data/asteroide_notte.bin", "asteroide", 45, 63, 6, 9);
+    asteroid_kind_b_.FrameInterval = 200;
+}
+
+// Play stops: the sprites leave the frame and the animations are retired (a step may be
+// running on one of them; they are freed at the next tick).
+void FormMain::EndPlay() {
+    state_ = GameState::Paused;
+    ClearSprites();
+    DeleteAnimations();
+}
+
+void FormMain::DeleteAnimations() {
+    for (auto* list : {&frame_animations_, &move_animations_}) {
+        for (auto& animation : *list)
+            retired_animations_.push_back(std::move(animation));
+        list->clear();
+    }
+}
+
+void FormMain::DeleteLevelSprites() {
+    asteroids_.clear();
+    diamonds_.clear();
+}
+
+void FormMain::LevelUp() {
+    EndPlay();
+    ++level_;
+    Pause(1000);
+    RenderSfondo("Data/livello.bin");
+    Pause(3000);
+    state_ = GameState::Waiting;
+}
+
+void FormMain::LoseLife() {
+    RenderFrame();
+    EndPlay();
+    --lives_;
+    sound_.Play("Data/urlo.wav");
+    Pause(1000);
+    if (lives_ < 1) {
+        RenderSfondo("Data/gameover.bin");
+        OpenNameForm();
+        state_ = GameState::NameEntry;
+        return;
+    }
+    RenderSfondo("Data/replay.bin");
+    Pause(3000);
+    state_ = GameState::Waiting;
+}
+
+void FormMain::OpenNameForm() {
+    name_form_.reset();
+    name_form_ = std::make_unique<FormNamePlayer>(this, GetOwner(), "Classifica");
+    name_form_->SetOnClosed([](GUIElement* dialog) {
+        // The game that opened this dialog stores the score.
+        for (GUIElement* form : Application::GetForms()) {
+            auto* game = dynamic_cast<FormMain*>(form);
+            if (game != nullptr && game->GetNameForm() == dialog) game->SaveScore();
+        }
+    });
+    const Point origin = GetLocation();
+    name_form_->Move(origin.x + (GetWidth() - name_form_->GetWidth()) / 2,
+                     origin.y + (GetHeight() - name_form_->GetHeight()) / 2);
+    name_form_->Show();
+}
+
+void FormMain::SaveScore() {
+    ScoreTable("Sassorbi").AddScore(score_, ScoreEntryText(PlayerName(), level_));
+    state_ = GameState::ScoreSaved;
+}
+
+// The head-up display: a strip drawn off-screen by the server and copied into the static
+// layer, so every frame shows it.
+void FormMain::ShowHud() {
+    XFontStruct* font = SharedFont(GetDisplay());
+    const int ascent = font != nullptr ? font->ascent : GetGraphics()->TextHeight() - 1;
+    DrawHudStrip(GetWidth(), ascent + 15, ascent);
+}
+
+void FormMain::DrawHudStrip(int width, int height, int ascent) {
+    Display* display = GetDisplay();
+    if (hud_pixmap_ == 0) {
+        const XImage* background = GetBackground();
+        const int depth = background != nullptr ? background->depth
+                                                : DefaultDepth(display, DefaultScreen(display));
+        hud_pixmap_ = XCreatePixmap(display, GetWindow(), static_cast<unsigned>(width),
+                                    static_cast<unsigned>(height), static_cast<unsigned>(depth));
+    }
+    const GC gc = XCreateGC(display, hud_pixmap_, 0, nullptr);
+    XSetBackground(display, gc, kNearBlack);
+    XSetForeground(display, gc, kNearBlack);
+    XFillRectangle(display, hud_pixmap_, gc, 0, 0, static_cast<unsigned>(width),
+                   static_cast<unsigned>(height));
+    XSetForeground(display, gc, kWhite);
+    if (XFontStruct* font = SharedFont(display)) XSetFont(display, gc, font->fid);
+    const Graphics& graphics = *GetGraphics();
+    const std::string score = "Score: " + IntToString(score_, '0', 6);
+    const std::string lives = "Lives: " + IntToString(lives_);
+    const std::string level = "Level: " + IntToString(level_);
+    const int baseline = ascent + 10;
+    auto draw = [&](int x, const std::string& text) {
+        XDrawString(display, hud_pixmap_, gc, x, baseline, text.data(),
+                    static_cast<int>(text.size()));
+    };
+    draw(5, score);
+    draw(width - graphics.TextWidth(lives) - 10, lives);
+    draw((width - graphics.TextWidth(level)) / 2, level);
+    XFreeGC(display, gc);
+    XImage* strip = XGetImage(display, hud_pixmap_, 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (strip == nullptr) return;
+    RenderImage(strip, 0, 0, width, height, true, false);
+    XDestroyImage(strip);
+}
+
+}  // namespace sassorbi

@@ -1,0 +1,274 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/joystick.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "devices/Joystick.h"
+#include "devices/JoystickReader.h"
+#include "tests/support/TempFolder.h"
+#include "util/ChildProcesses.h"
+#include "util/Files.h"
+
+namespace sassorbi {
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(20);
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+// Waits until the child has ended, leaving it for the code under test to reap.
+bool WaitUntilEnded(pid_t pid, siginfo_t* info) {
+    return WaitUntil([&] {
+        *info = siginfo_t{};
+        return waitid(P_PID, static_cast<id_t>(pid), info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+               info->si_pid == pid;
+    });
+}
+
+// Polls the shared record until the condition holds.
+bool PollUntil(const std::function<bool()>& condition) {
+    return WaitUntil([&] {
+        JoystickPoll();
+        return condition();
+    });
+}
+
+bool SharedRecordExists() {
+    const int shared = shm_open(kJoystickSharedName, O_RDONLY, 0);
+    if (shared < 0) return false;
+    close(shared);
+    return true;
+}
+
+bool NoDirection() {
+    return !JoyLeft() && !JoyRight() && !JoyUp() && !JoyDown();
+}
+
+bool ButtonIs(int number, bool pressed) {
+    return JoyButton() == number && JoyButtonPressed() == pressed;
+}
+
+// The reader runs as the game runs it, in a forked child, on a FIFO standing in for the
+// device; the test holds the FIFO open and writes the driver's event records into it.
+class JoystickTest : public TempFolderTest {
+protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        shm_unlink(kJoystickSharedName);
+        JoystickSettings() = JoystickConfig{};
+        ASSERT_EQ(mkfifo("js0", 0600), 0);
+    }
+
+    void TearDown() override {
+        CloseDevice();
+        StopJoystickReader(reader_);
+        JoystickShutdown();
+        shm_unlink(kJoystickSharedName);
+        JoystickSettings() = JoystickConfig{};
+        EXPECT_EQ(RunningChildCount(), 0u);
+        TempFolderTest::TearDown();
+    }
+
+    // Starts the reader with the configuration file given (the defaults when empty).
+    void StartReader(const std::string& config_file = "") {
+        if (!config_file.empty()) WriteFile("joystick.cfg", config_file);
+        LoadJoystickConfig();
+        reader_ = StartJoystickReaderOn("js0");
+        ASSERT_GT(reader_, 0);
+    }
+
+    // Opens the FIFO's write end once the reader holds its read end. Opened after the fork,
+    // so the reader does not inherit a write end that would keep the device alive.
+    void ConnectDevice() {
+        ASSERT_TRUE(WaitUntil([this] {
+            device_ = open("js0", O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            return device_ >= 0;
+        }));
+        ASSERT_EQ(fcntl(device_, F_SETFL, 0), 0);
+    }
+
+    void Send(uint8_t type, uint8_t number, int16_t value) {
+        js_event event{};
+        event.time = ++time_;
+        event.value = value;
+        event.type = type;
+        event.number = number;
+        ASSERT_EQ(write(device_, &event, sizeof(event)), static_cast<ssize_t>(sizeof(event)));
+    }
+
+    void SendAxis(uint8_t axis, int16_t value) { Send(JS_EVENT_AXIS, axis, value); }
+
+    // A button event that the record shows once every event before it was handled.
+    void SendMarker(uint8_t button) {
+        Send(JS_EVENT_BUTTON, button, 1);
+        ASSERT_TRUE(PollUntil([button] { return ButtonIs(button, true); }));
+    }
+
+    void CloseDevice() {
+        if (device_ >= 0) close(device_);
+        device_ = -1;
+    }
+
+    // The reader's end: it must have ended by itself, with status 0, and be reaped.
+    void ExpectReaderEnded() {
+        siginfo_t info{};
+        ASSERT_TRUE(WaitUntilEnded(reader_, &info));
+        EXPECT_EQ(info.si_code, CLD_EXITED);
+        EXPECT_EQ(info.si_status, 0);
+        EXPECT_FALSE(IsChildRunning(reader_));
+        reader_ = -1;
+    }
+
+    int device_ = -1;
+    pid_t reader_ = -1;
+    uint32_t time_ = 0;
+};
+
+TEST_F(JoystickTest, InitialStateEventsAreIgnored) {
+    StartReader();
+    ConnectDevice();
+    Send(JS_EVENT_INIT | JS_EVENT_AXIS, 0, -20000);
+    Send(JS_EVENT_INIT | JS_EVENT_AXIS, 1, 20000);
+    SendMarker(5);
+    EXPECT_TRUE(NoDirection());
+    Send(JS_EVENT_INIT | JS_EVENT_BUTTON, 3, 0);
+    SendAxis(0, 100);
+    ASSERT_TRUE(PollUntil(JoyRight));
+    EXPECT_TRUE(ButtonIs(5, true));
+}
+
+TEST_F(JoystickTest, OneAxisEventSetsAtMostOneDirection) {
+    StartReader();
+    ConnectDevice();
+    SendAxis(0, -100);
+    ASSERT_TRUE(PollUntil(JoyLeft));
+    EXPECT_FALSE(JoyRight() || JoyUp() || JoyDown());
+    // The other axis replaces the direction instead of adding to it.
+    SendAxis(1, -32767);
+    ASSERT_TRUE(PollUntil(JoyUp));
+    EXPECT_FALSE(JoyLeft());
+    SendAxis(1, 32767);
+    ASSERT_TRUE(PollUntil(JoyDown));
+    EXPECT_FALSE(JoyUp());
+    SendAxis(0, 1);
+    ASSERT_TRUE(PollUntil(JoyRight));
+    EXPECT_FALSE(JoyDown());
+    // A centred stick and the one value outside every default range select nothing.
+    SendAxis(0, 0);
+    SendMarker(1);
+    EXPECT_TRUE(NoDirection());
+    SendAxis(1, -32768);
+    SendMarker(2);
+    EXPECT_TRUE(NoDirection());
+    // An axis that is neither X nor Y clears every direction.
+    SendAxis(1, -5);
+    ASSERT_TRUE(PollUntil(JoyUp));
+    SendAxis(2, -5);
+    SendMarker(3);
+    EXPECT_TRUE(NoDirection());
+}
+
+TEST_F(JoystickTest, ConfiguredAxesAndRangesAndButtons) {
+    StartReader(
+        "JoystickEnable= 1\nAixsXCfg= 3\nAixsYCfg= 4\n"
+        "MinValueLeftCfg= 100\nMaxValueLeftCfg= 200\n"
+        "MinValueRightCfg= 300\nMaxValueRightCfg= 400\n"
+        "MinValueUpCfg= -10\nMaxValueUpCfg= 10\n"
+        "MinValueDownCfg= 11\nMaxValueDownCfg= 20\n");
+    ConnectDevice();
+    SendAxis(3, 150);
+    ASSERT_TRUE(PollUntil(JoyLeft));
+    SendAxis(4, 0);
+    ASSERT_TRUE(PollUntil(JoyUp));
+    SendAxis(0, -100);  // The default X axis is no longer X.
+    SendMarker(9);
+    EXPECT_TRUE(NoDirection());
+    SendAxis(3, 400);
+    ASSERT_TRUE(PollUntil(JoyRight));
+    Send(JS_EVENT_BUTTON, 9, 0);
+    ASSERT_TRUE(PollUntil([] { return ButtonIs(9, false); }));
+    Send(JS_EVENT_BUTTON, 255, -1);
+    ASSERT_TRUE(PollUntil([] { return ButtonIs(255, true); }));
+    EXPECT_TRUE(JoyRight());
+}
+
+TEST_F(JoystickTest, TheReaderEndsAndRemovesTheRecordWhenTheDeviceGoesAway) {
+    StartReader();
+    ConnectDevice();
+    SendAxis(0, -1);
+    ASSERT_TRUE(PollUntil(JoyLeft));
+    CloseDevice();
+    ExpectReaderEnded();
+    EXPECT_FALSE(SharedRecordExists());
+    JoystickPoll();
+    EXPECT_FALSE(JoyLeft());
+    EXPECT_EQ(JoyButton(), 0);
+}
+
+TEST_F(JoystickTest, AStoppedReaderLeavesTheRecordForShutdownToRemove) {
+    StartReader();
+    ConnectDevice();
+    SendMarker(4);
+    StopJoystickReader(reader_);
+    EXPECT_FALSE(IsChildRunning(reader_));
+    EXPECT_TRUE(SharedRecordExists());
+    JoystickShutdown();
+    EXPECT_FALSE(SharedRecordExists());
+    reader_ = -1;
+}
+
+TEST_F(JoystickTest, ADisabledJoystickCreatesNoRecord) {
+    StartReader("JoystickEnable=0\n");
+    ExpectReaderEnded();
+    EXPECT_FALSE(SharedRecordExists());
+    JoystickPoll();
+    EXPECT_FALSE(JoyLeft());
+    EXPECT_FALSE(FileExists("log.txt"));
+}
+
+TEST_F(JoystickTest, AnUnconfiguredOrMissingJoystickIsLogged) {
+    StartReader("AixsXCfg= 0\n");
+    ExpectReaderEnded();
+    EXPECT_FALSE(SharedRecordExists());
+    EXPECT_EQ(ReadFile("log.txt"), "Errore lettura configurazione joystick\n");
+    JoystickPoll();  // The game logs it at every poll as well.
+    EXPECT_EQ(ReadFile("log.txt"),
+              "Errore lettura configurazione joystick\nErrore lettura configurazione joystick\n");
+    RemoveFile("log.txt");
+    WriteFile("joystick.cfg", "JoystickEnable= 1\n");
+    reader_ = StartJoystickReaderOn("absent");
+    ExpectReaderEnded();
+    EXPECT_EQ(ReadFile("log.txt"), "Could not open joystick. Use the cursor keys to move.\n");
+    EXPECT_FALSE(SharedRecordExists());
+}
+
+TEST_F(JoystickTest, ARecordWithoutItsSizeReadsAsAbsent) {
+    // As the reader leaves it between creating the object and sizing it.
+    const int shared = shm_open(kJoystickSharedName, O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(shared, 0);
+    close(shared);
+    JoystickSettings().joystick_enable = 1;
+    JoystickPoll();
+    EXPECT_TRUE(NoDirection());
+    EXPECT_FALSE(JoyButtonPressed());
+}
+
+}  // namespace
+}  // namespace sassorbi

@@ -1,0 +1,282 @@
+// The rules of play and the screens, in process on the real X server with the game's own data.
+
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "dialogs/FormNamePlayer.h"
+#include "game/FormMain.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/XHarness.h"
+#include "toolkit/MonotonicClock.h"
+#include "util/Files.h"
+
+namespace sassorbi::testing {
+namespace {
+
+// The game with its pauses skipped and its rules reachable from the tests.
+class TestGame : public FormMain {
+public:
+    using FormMain::CollectDiamonds;
+    using FormMain::FormMain;
+    using FormMain::InputStep;
+    using FormMain::MovePlayerX;
+    using FormMain::MovePlayerY;
+    using FormMain::SetLevel;
+    using FormMain::SetState;
+    void Pause(int milliseconds) override { paused_ms += milliseconds; }
+    int paused_ms = 0;
+};
+
+class FormMainTest : public XServerTest {
+protected:
+    void SetUp() override {
+        XServerTest::SetUp();
+        std::filesystem::copy(SASSORBI_DATA_DIR, "Data", std::filesystem::copy_options::recursive);
+        game = std::make_unique<TestGame>(screen(), "Sassorbi test");
+        SetMainForm(game.get());
+        ASSERT_TRUE(PumpUntil([&] { return game->GetState() == GameState::Title; }, 10000));
+    }
+
+    void TearDown() override {
+        game.reset();
+        XServerTest::TearDown();
+    }
+
+    void StartLevel(int level) {
+        if (game->GetState() == GameState::Title) game->KeyCharHook('G');
+        game->SetLevel(level);
+        game->NewGame();
+        ASSERT_EQ(game->GetState(), GameState::Playing);
+    }
+
+    // Moves every diamond out of the ship's way, to the top-left corner.
+    void ParkDiamonds() {
+        for (auto& diamond : game->GetDiamonds())
+            diamond->SetPosition(60, 60);
+    }
+
+    // Keeps the asteroids away from the ship.
+    void ParkAsteroids() {
+        for (auto& asteroid : game->GetAsteroids())
+            asteroid->SetPosition(700, 20);
+    }
+
+    std::vector<uint8_t> FilePixel(const std::string& name, int x, int y) {
+        std::ifstream file("Data/" + name, std::ios::binary);
+        file.seekg((y * 800 + x) * 3);
+        std::vector<uint8_t> rgb(3);
+        file.read(reinterpret_cast<char*>(rgb.data()), 3);
+        return rgb;
+    }
+
+    // The background whose file holds the background's pixels at a few places.
+    std::string BackgroundName() {
+        for (const char* name : {"sanmartino2.bin", "cattedrale.bin", "chiesacerreto.bin",
+                                 "palazzogenio.bin", "santuario.bin"}) {
+            bool same = true;
+            for (int i = 0; i < 6; ++i) {
+                const int x = 100 + i * 110, y = 150 + i * 60;
+                const unsigned long pixel = XGetPixel(game->GetBackground(), x, y);
+                const std::vector<uint8_t> rgb = FilePixel(name, x, y);
+                same = same &&
+                       pixel == static_cast<unsigned long>((rgb[0] << 16) | (rgb[1] << 8) | rgb[2]);
+            }
+            if (same) return name;
+        }
+        return "";
+    }
+
+    TempFolder folder;
+    std::unique_ptr<TestGame> game;
+};
+
+TEST_F(FormMainTest, LevelsCycleThroughTheFiveLandmarks) {
+    const char* expected[] = {"sanmartino2.bin",  "cattedrale.bin", "chiesacerreto.bin",
+                              "palazzogenio.bin", "santuario.bin",  "sanmartino2.bin"};
+    for (int level = 1; level <= 6; ++level) {
+        StartLevel(level);
+        EXPECT_EQ(BackgroundName(), expected[level - 1]) << "level " << level;
+    }
+}
+
+TEST_F(FormMainTest, EveryFifthLevelHasThirteenAsteroidsAndTheOthersTwelve) {
+    for (int level : {1, 2, 3, 4, 5, 9, 10}) {
+        StartLevel(level);
+        EXPECT_EQ(game->GetAsteroids().size(), level % 5 == 0 ? 13u : 12u) << "level " << level;
+        EXPECT_EQ(game->GetDiamonds().size(), 10u);
+    }
+}
+
+TEST_F(FormMainTest, AsteroidsFallFasterWithTheLevelUpToTheirOwnHeight) {
+    StartLevel(7);
+    for (auto& asteroid : game->GetAsteroids()) {
+        EXPECT_GE(asteroid->SpeedY, 11);
+        EXPECT_LE(asteroid->SpeedY, 14);
+        EXPECT_EQ(asteroid->GetY(), 20);
+    }
+    for (auto& movement : game->GetMoveAnimations()) {
+        EXPECT_GE(movement->GetInterval(), 55 - 7);
+        EXPECT_LE(movement->GetInterval(), 105 - 7);
+    }
+    StartLevel(60);
+    for (auto& asteroid : game->GetAsteroids())
+        EXPECT_EQ(asteroid->SpeedY, 63);
+}
+
+TEST_F(FormMainTest, ShortIntervalsMoveEveryTickAndTheBottomLeadsBackToTheTop) {
+    StartLevel(100);
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(0, 550);
+    std::vector<int> before;
+    for (auto& asteroid : game->GetAsteroids()) {
+        asteroid->SetPosition(400, 20);
+        before.push_back(asteroid->GetY());
+    }
+    game->OnUserMessage();
+    for (auto& asteroid : game->GetAsteroids())
+        EXPECT_EQ(asteroid->GetY(), 20 + 63);
+    for (auto& asteroid : game->GetAsteroids())
+        asteroid->SetPosition(400, asteroid->MaxY - 1);
+    game->OnUserMessage();
+    for (auto& asteroid : game->GetAsteroids()) {
+        EXPECT_EQ(asteroid->GetY(), 20) << "re-entered at the top";
+        EXPECT_GE(asteroid->GetX(), 1);
+        EXPECT_LE(asteroid->GetX(), asteroid->MaxX);
+    }
+}
+
+TEST_F(FormMainTest, AShipAtTheLeftEdgeNeitherMovesNorCollects) {
+    StartLevel(1);
+    ParkAsteroids();
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(0, 300);
+    game->GetDiamonds()[0]->SetPosition(5, 310);
+    game->KeyDownHook(XK_Left);
+    game->InputStep();
+    EXPECT_EQ(game->GetPlayer()->GetX(), 0);
+    EXPECT_EQ(game->GetScore(), 0);
+    EXPECT_TRUE(game->GetDiamonds()[0]->IsAlive());
+}
+
+TEST_F(FormMainTest, OneMoveCollectsEveryDiamondItTouches) {
+    StartLevel(1);
+    ParkAsteroids();
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(300, 300);
+    game->GetDiamonds()[0]->SetPosition(305, 305);
+    game->GetDiamonds()[1]->SetPosition(320, 320);
+    game->MovePlayerX(2);
+    EXPECT_EQ(game->GetScore(), 100);
+    EXPECT_FALSE(game->GetDiamonds()[0]->IsAlive());
+    EXPECT_FALSE(game->GetDiamonds()[1]->IsAlive());
+    EXPECT_TRUE(game->GetDiamonds()[2]->IsAlive());
+}
+
+TEST_F(FormMainTest, TheLevelEndsOnTheNextAcceptedMoveAfterTheLastDiamond) {
+    StartLevel(1);
+    ParkAsteroids();
+    for (auto& diamond : game->GetDiamonds())
+        diamond->SetAlive(false);
+    game->GetDiamonds()[9]->SetAlive(true);
+    game->GetDiamonds()[9]->SetPosition(305, 305);
+    game->GetPlayer()->SetPosition(300, 300);
+    game->MovePlayerX(2);
+    EXPECT_EQ(game->GetScore(), 50);
+    EXPECT_EQ(game->GetState(), GameState::Playing) << "not at once";
+    game->GetPlayer()->SetPosition(0, 300);
+    game->MovePlayerX(-2);
+    EXPECT_EQ(game->GetState(), GameState::Playing) << "a refused move does not count";
+    const int paused_before = game->paused_ms;
+    game->MovePlayerX(2);
+    EXPECT_EQ(game->GetState(), GameState::Waiting);
+    EXPECT_EQ(game->GetLevel(), 2);
+    EXPECT_EQ(game->paused_ms - paused_before, 4000) << "a second, then the level screen";
+}
+
+TEST_F(FormMainTest, PPausesAndResumesAndLowerCaseKeysWorkAlike) {
+    StartLevel(1);
+    game->KeyCharHook('p');
+    EXPECT_EQ(game->GetState(), GameState::Paused);
+    game->KeyCharHook('P');
+    EXPECT_EQ(game->GetState(), GameState::Playing);
+    game->KeyCharHook('n');
+    EXPECT_EQ(game->GetState(), GameState::Waiting);
+    EXPECT_EQ(game->GetLevel(), 2);
+    game->KeyCharHook('p');
+    EXPECT_EQ(game->GetState(), GameState::Waiting) << "P does nothing while waiting";
+    ASSERT_TRUE(PumpUntil([&] { return game->GetState() == GameState::Playing; }, 4000));
+    EXPECT_EQ(game->GetLevel(), 2);
+}
+
+TEST_F(FormMainTest, AHitCostsALifeAndTheSameLevelStartsAgain) {
+    StartLevel(3);
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(400, 500);
+    game->GetAsteroids()[0]->SetPosition(400, 480);
+    game->GetMoveAnimations()[0]->Advance(1000);
+    EXPECT_EQ(game->GetLives(), 2);
+    EXPECT_EQ(game->GetState(), GameState::Waiting);
+    ASSERT_TRUE(PumpUntil([&] { return game->GetState() == GameState::Playing; }, 4000));
+    EXPECT_EQ(game->GetLevel(), 3);
+    EXPECT_EQ(game->GetDiamonds().size(), 10u);
+}
+
+TEST_F(FormMainTest, TheLastLifeOpensTheNameDialogAndItsNameIsStoredWithTheScore) {
+    StartLevel(2);
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(300, 300);
+    game->GetDiamonds()[0]->SetPosition(305, 305);
+    game->MovePlayerX(2);
+    for (int life = 3; life >= 1; --life) {
+        if (game->GetState() != GameState::Playing) {
+            ASSERT_TRUE(PumpUntil([&] { return game->GetState() == GameState::Playing; }, 4000));
+        }
+        // Just above the ship: its next fall step lands on it.
+        const SpritePlayer* ship = game->GetPlayer();
+        game->GetAsteroids()[0]->SetPosition(ship->GetX(), std::min(ship->GetY() - 20, 525));
+        game->GetMoveAnimations()[0]->Advance(1000);
+    }
+    ASSERT_EQ(game->GetState(), GameState::NameEntry);
+    FormNamePlayer* dialog = game->GetNameForm();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(game->IsEnabled());
+    WaitViewable(*dialog);
+    Focus(*dialog);
+    for (KeySym key : {XK_e, XK_v, XK_a, XK_Return})
+        TapKey(key);
+    ASSERT_TRUE(PumpUntil([&] { return game->GetState() == GameState::ScoreSaved; }));
+    EXPECT_EQ(ReadFile("Data/Sassorbi/Score/Classifica.txt"), "00000050 eva          Level 2\n");
+    game->KeyCharHook('x');
+    EXPECT_EQ(game->GetState(), GameState::Title);
+}
+
+TEST_F(FormMainTest, TheTitleStripShowsTheTopTenInTurnAndNothingWithoutATable) {
+    // With an empty table the strip keeps the title picture's own dark top.
+    const unsigned long top_before = XGetPixel(game->GetStaticLayer(), 300, 12);
+    const int64_t end = MonotonicMilliseconds() + 1200;
+    PumpUntil([&] { return MonotonicMilliseconds() >= end; }, 2000);
+    EXPECT_EQ(XGetPixel(game->GetStaticLayer(), 300, 12), top_before);
+
+    CreateFolder("Data/Sassorbi");
+    CreateFolder("Data/Sassorbi/Score");
+    WriteFile("Data/Sassorbi/Score/Classifica.txt", "00000500 Ada          Level 4\n");
+    game->SetState(GameState::ScoreSaved);
+    game->KeyCharHook('x');  // back through the loading screen, which reads the table
+    bool white_text = false;
+    PumpUntil(
+        [&] {
+            for (int x = 5; x < 200 && !white_text; ++x) {
+                white_text = (XGetPixel(game->GetStaticLayer(), x, 14) & 0xFFFFFF) == 0xFFFFFF;
+            }
+            return white_text;
+        },
+        8000);
+    EXPECT_TRUE(white_text) << "an entry appears in the top strip";
+}
+
+}  // namespace
+}  // namespace sassorbi::testing
