@@ -94,7 +94,12 @@ void StopJoystickReader(pid_t pid) {
 
 void JoystickPoll() {
     const int32_t enable = JoystickSettings().joystick_enable;
-    if (enable == kJoystickUnset) WriteLog("Errore lettura configurazione joystick");
+    // Once per run: the game polls a hundred times a second.
+    static bool reported = false;
+    if (enable == kJoystickUnset && !reported) {
+        WriteLog("Errore lettura configurazione joystick");
+        reported = true;
+    }
     if (enable == kJoystickUnset || enable == 0) return;
     Side().polled = ReadSharedState();
 }

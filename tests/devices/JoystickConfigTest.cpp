@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "devices/JoystickConfig.h"
 #include "tests/support/TempFolder.h"
@@ -36,18 +37,12 @@ TEST_F(JoystickConfigTest, AMissingFileIsWrittenWithItsDefaultsAndRead) {
     JoystickSettings() = JoystickConfig{};
     LoadJoystickConfig();
     EXPECT_EQ(ReadFile("joystick.cfg"), kDefaultFile);
-    const JoystickConfig& config = JoystickSettings();
-    EXPECT_EQ(config.joystick_enable, 1);
-    EXPECT_EQ(config.aixs_x_cfg, 0);
-    EXPECT_EQ(config.aixs_y_cfg, 1);
-    EXPECT_EQ(config.min_value_left_cfg, -32767);
-    EXPECT_EQ(config.max_value_left_cfg, -1);
-    EXPECT_EQ(config.min_value_right_cfg, 1);
-    EXPECT_EQ(config.max_value_right_cfg, 32767);
-    EXPECT_EQ(config.min_value_up_cfg, -32767);
-    EXPECT_EQ(config.max_value_up_cfg, -1);
-    EXPECT_EQ(config.min_value_down_cfg, 1);
-    EXPECT_EQ(config.max_value_down_cfg, 32767);
+    const JoystickConfig& c = JoystickSettings();
+    const std::vector<int32_t> values = {
+        c.joystick_enable,    c.aixs_x_cfg,          c.aixs_y_cfg,          c.min_value_left_cfg,
+        c.max_value_left_cfg, c.min_value_right_cfg, c.max_value_right_cfg, c.min_value_up_cfg,
+        c.max_value_up_cfg,   c.min_value_down_cfg,  c.max_value_down_cfg};
+    EXPECT_EQ(values, std::vector<int32_t>({1, 0, 1, -32767, -1, 1, 32767, -32767, -1, 1, 32767}));
     EXPECT_FALSE(FileExists("log.txt"));
     JoystickSettings() = JoystickConfig{};
 }

@@ -3,44 +3,21 @@
 #include <linux/joystick.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
 
 #include "devices/Joystick.h"
 #include "devices/JoystickReader.h"
+#include "tests/devices/Waiting.h"
 #include "tests/support/TempFolder.h"
 #include "util/ChildProcesses.h"
 #include "util/Files.h"
 
 namespace sassorbi {
 namespace {
-
-constexpr auto kPatience = std::chrono::seconds(20);
-
-bool WaitUntil(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
-// Waits until the child has ended, leaving it for the code under test to reap.
-bool WaitUntilEnded(pid_t pid, siginfo_t* info) {
-    return WaitUntil([&] {
-        *info = siginfo_t{};
-        return waitid(P_PID, static_cast<id_t>(pid), info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
-               info->si_pid == pid;
-    });
-}
 
 // Polls the shared record until the condition holds.
 bool PollUntil(const std::function<bool()>& condition) {
@@ -128,10 +105,7 @@ protected:
 
     // The reader's end: it must have ended by itself, with status 0, and be reaped.
     void ExpectReaderEnded() {
-        siginfo_t info{};
-        ASSERT_TRUE(WaitUntilEnded(reader_, &info));
-        EXPECT_EQ(info.si_code, CLD_EXITED);
-        EXPECT_EQ(info.si_status, 0);
+        EXPECT_TRUE(EndedNormally(EndOf(reader_)));
         EXPECT_FALSE(IsChildRunning(reader_));
         reader_ = -1;
     }
