@@ -2,11 +2,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "devices/ScoreTable.h"
 #include "dialogs/FormNamePlayer.h"
 #include "graphics/SharedFont.h"
 #include "toolkit/Application.h"
 #include "toolkit/MonotonicClock.h"
+#include "util/ChildProcesses.h"
 #include "util/Text.h"
 
 namespace sassorbi {

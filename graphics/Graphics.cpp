@@ -50,7 +50,7 @@ Graphics::Graphics(Form* form) {
 }
 
 Graphics::~Graphics() {
-    if (owns_font_info_) XFreeFontInfo(nullptr, font_, 0);
+    if (owns_font_info_) XFreeFontInfo(nullptr, font_, 1);
     if (gc_ != nullptr) XFreeGC(display_, gc_);
 }
 

@@ -1,7 +1,9 @@
 #include "toolkit/Application.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "app/Log.h"
 #include "toolkit/Form.h"
@@ -23,6 +25,12 @@ struct Registry {
 Registry& State() {
     static Registry registry;
     return registry;
+}
+
+// Apart from the registry and made after it, so it is gone before the registry at exit.
+std::unique_ptr<Form>& MessageBoxSlot() {
+    static std::unique_ptr<Form> box;
+    return box;
 }
 
 bool Erase(std::vector<GUIElement*>& list, GUIElement* element) {
@@ -160,6 +168,16 @@ bool Application::IsFormLoading() {
 }
 int Application::NextElementId() {
     return ++State().next_element_id;
+}
+
+// The old box leaves the slot before it is deleted, so its destructor never sees itself there.
+void Application::SetSharedMessageBox(std::unique_ptr<Form> box) {
+    std::unique_ptr<Form> old = std::move(MessageBoxSlot());
+    MessageBoxSlot() = std::move(box);
+    old.reset();
+}
+Form* Application::GetSharedMessageBox() {
+    return MessageBoxSlot().get();
 }
 
 }  // namespace sassorbi

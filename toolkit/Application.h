@@ -10,6 +10,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "toolkit/Geometry.h"
@@ -54,6 +55,10 @@ public:
     static bool IsFormLoading();
     // The next element id: 1, 2, 3 ...; never reused.
     static int NextElementId();
+    // The one open message box: owned here, replaced (deleted) by the next, deleted when the
+    // loop ends.
+    static void SetSharedMessageBox(std::unique_ptr<Form> box);
+    static Form* GetSharedMessageBox();
 
     // Runs the loop until a quit is requested, then destroys every form's window and
     // raises the main form's Closed.

@@ -30,7 +30,8 @@ Application::TurnResult DispatchNext(Display* display, Form* main) {
     return Application::TurnResult::kEvent;
 }
 
-// Destroys the windows of every created form, in registration order, then closes the main form.
+// Destroys the windows of every created form, in registration order, deletes the shared
+// message box, then closes the main form.
 void FinishLoop(Form* main) {
     std::vector<ElementRef> forms;
     for (GUIElement* form : Application::GetForms())
@@ -39,6 +40,7 @@ void FinishLoop(Form* main) {
         auto* form = static_cast<Form*>(ref.Get());
         if (form != nullptr && form->IsCreated()) form->DestroyWindow();
     }
+    Application::SetSharedMessageBox(nullptr);
     if (main != nullptr) main->Closed();
 }
 

@@ -163,6 +163,10 @@ protected:
     // Store without reaching the window system.
     void StoreBounds(int x, int y, int width, int height);
     void StoreBackColor(Colour colour) { back_colour_ = colour; }
+    // For controls whose value changes without a focus change (sliders).
+    void RaiseTextChanged() {
+        if (on_text_changed_ != nullptr) on_text_changed_(this);
+    }
 
 private:
     std::string kind_;

@@ -1,0 +1,48 @@
+#pragma once
+// The panel: a filled rectangle with an optional frame and an optional one-line title, inside
+// which other controls are placed (their parent is the panel). Showing, hiding and painting a
+// panel does the same to the controls inside it.
+
+#include <vector>
+
+#include "toolkit/Child.h"
+
+namespace sassorbi {
+
+class PanelChildren : public Child {
+public:
+    explicit PanelChildren(GUIElement* parent);
+
+    void Create() override;
+    // Paints the panel, then shows every child.
+    void Show() override;
+    void ShowMapped() override;
+    // Hides every child before erasing the panel's area.
+    void Hide() override;
+    // A created panel is erased and drawn again at its new size or place.
+    void SetSize(int width, int height) override;
+    void SetLocation(int x, int y) override;
+    void Paint() override;
+
+    // No setter repaints.
+    void SetBorder(bool border);
+    void SetFlatBorder(bool flat);
+    void SetSunken(bool sunken);
+    void SetTitleColor(Colour colour);
+    // Given to every drawable, created child before the panel paints it.
+    void SetChildBackColor(Colour colour);
+
+    // The elements whose parent is the panel, in registration order.
+    std::vector<GUIElement*> Children() const;
+
+private:
+    void PaintChildren();
+
+    bool border_ = false;
+    bool flat_ = false;
+    bool sunken_ = true;
+    Colour title_colour_ = kNoColour;
+    Colour child_back_colour_ = kNoColour;
+};
+
+}  // namespace sassorbi

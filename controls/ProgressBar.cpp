@@ -1,0 +1,98 @@
+#include "controls/ProgressBar.h"
+
+#include <algorithm>
+
+#include "controls/ControlDrawing.h"
+#include "toolkit/Application.h"
+
+namespace sassorbi {
+namespace {
+
+constexpr Colour kBlack = 0x000000;
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kBarColour = 0x0000FF;
+
+}  // namespace
+
+ProgressBar::ProgressBar(GUIElement* parent, int minimum, int maximum)
+    : minimum_(minimum), maximum_(maximum), value_(minimum) {
+    SetParent(parent);
+    SetKind("progressbar");
+    SetDrawable(true);
+    Child::SetSize(190, 25);
+}
+
+// The tag stays the user's.
+void ProgressBar::Create() {
+    if (IsCreated()) return;
+    AssignIdKeepTag();
+    SetCreatedFlag(true);
+    SetVisibleFlag(true);
+}
+
+void ProgressBar::Show() {
+    Child::Show();
+    Paint();
+}
+
+void ProgressBar::ShowMapped() {
+    Show();
+}
+
+void ProgressBar::Hide() {
+    if (IsCreated()) EraseArea(*this, 1);
+    Child::Hide();
+}
+
+void ProgressBar::SetSize(int width, int height) {
+    const bool created = IsCreated();
+    if (created) Hide();
+    Child::SetSize(width, height);
+    if (created) Show();
+}
+
+void ProgressBar::SetLocation(int x, int y) {
+    const bool created = IsCreated();
+    if (created) Hide();
+    Child::SetLocation(x, y);
+    if (created) Show();
+}
+
+void ProgressBar::SetValue(int value) {
+    if (value == value_) return;
+    value_ = std::clamp(value, minimum_, std::max(minimum_, maximum_));
+    Repaint();
+}
+
+void ProgressBar::SetBorder(bool border) {
+    border_ = border;
+    Repaint();
+}
+
+void ProgressBar::Repaint() {
+    if (IsCreated()) Paint();
+}
+
+// An empty range draws no bar: nothing divides by zero.
+void ProgressBar::Paint() {
+    Form* form = OwnerFormOf(*this);
+    if (Application::IsFormLoading() || !IsCreated() || form == nullptr) return;
+    Graphics graphics(form);
+    const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
+    const int x = at.x, y = at.y, w = GetWidth(), h = GetHeight();
+    graphics.FillRectangle(x, y, w, h, 0, kNoColour, FirstSetColour({GetBackColor()}));
+    if (border_) {
+        graphics.DrawLine(x, y, x + w - 1, y, kBlack);
+        graphics.DrawLine(x, y + h - 1, x, y, kBlack);
+        graphics.DrawLine(x + w - 1, y, x + w - 1, y + h - 1, kWhite);
+        graphics.DrawLine(x, y + h - 1, x + w - 1, y + h - 1, kWhite);
+    }
+    if (maximum_ <= minimum_) return;
+    const double fraction =
+        static_cast<double>(value_ - minimum_) / static_cast<double>(maximum_ - minimum_);
+    if (fraction <= 0) return;
+    const int bar = static_cast<int>((w - 2) * fraction);
+    graphics.FillRectangle(x + 1, y + 1, bar, h - 2, 0, kNoColour, kBarColour);
+}
+
+}  // namespace sassorbi

@@ -1,0 +1,251 @@
+#include "controls/Slider.h"
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <string>
+
+#include "controls/ControlDrawing.h"
+#include "toolkit/Application.h"
+#include "toolkit/ElementRef.h"
+
+namespace sassorbi {
+namespace {
+
+constexpr char kSpace = 32;
+constexpr Colour kTrackLight = 0xDDDDDD;
+
+int16_t Coordinate(int value) {
+    return static_cast<int16_t>(value);
+}
+
+void DrawPointer(Graphics& graphics, XPoint tip, XPoint second, XPoint third, Colour fill) {
+    XPoint corners[] = {tip, second, third};
+    graphics.FillPolygon(corners, 3, 1, kTrackLight, fill);
+}
+
+}  // namespace
+
+Slider::Slider(GUIElement* parent, bool vertical, int minimum, int maximum)
+    : vertical_(vertical), minimum_(minimum), maximum_(maximum), value_(minimum) {
+    SetParent(parent);
+    SetKind("slider");
+    SetTabStop(true);
+    SetDrawable(true);
+    Child::SetSize(80, 30);
+}
+
+void Slider::SetSize(int width, int height) {
+    Child::SetSize(width, height);
+    Paint();
+}
+
+void Slider::SetLocation(int x, int y) {
+    Child::SetLocation(x, y);
+    Paint();
+}
+
+void Slider::Show() {
+    Child::Show();
+    Paint();
+}
+
+void Slider::ShowMapped() {
+    Show();
+}
+
+void Slider::Hide() {
+    if (!IsCreated()) return;
+    EraseArea(*this, 1);
+    Child::Hide();
+    SetCreatedFlag(false);
+}
+
+void Slider::Create() {
+    AssignId();
+    SetCreatedFlag(true);
+    SetVisibleFlag(true);
+}
+
+void Slider::SetFocus() {
+    Child::SetFocus();
+    Paint();
+}
+
+void Slider::GotFocus() {
+    ElementRef self(this);
+    Child::GotFocus();
+    if (self) Paint();
+}
+
+void Slider::LostFocus() {
+    ElementRef self(this);
+    Child::LostFocus();
+    if (!self) return;
+    dragging_ = false;
+    Paint();
+}
+
+void Slider::Click(Point point) {
+    dragging_ = false;
+    Child::Click(point);
+}
+
+void Slider::MouseDown(Point point) {
+    ElementRef self(this);
+    if (IsEnabled()) {
+        dragging_ = true;
+        PickValue(point.x, point.y);
+    }
+    if (self) Child::MouseDown(point);
+}
+
+void Slider::MouseMove(int x, int y) {
+    ElementRef self(this);
+    if (dragging_) PickValue(x, y);
+    if (self) Child::MouseMove(x, y);
+}
+
+void Slider::KeyDown(KeySym key) {
+    if (!IsEnabled() || !IsFocused()) return;
+    if (key == XK_Right || key == XK_Down) {
+        Step(1);
+    } else if (key == XK_Left || key == XK_Up) {
+        Step(-1);
+    }
+}
+
+bool Slider::KeyChar(char character) {
+    ElementRef self(this);
+    if (character == kSpace) KeyDown(XK_Down);
+    return self ? Child::KeyChar(character) : true;
+}
+
+void Slider::Enable(bool enabled) {
+    SetEnabled(enabled);
+    Paint();
+}
+
+void Slider::SetColour(Colour colour) {
+    colour_ = colour;
+    Paint();
+}
+
+void Slider::SetShowLimits(bool show) {
+    show_limits_ = show;
+    if (IsCreated()) Paint();
+}
+
+void Slider::SetValue(int value) {
+    value_ = std::clamp(value, minimum_, std::max(minimum_, maximum_));
+    Paint();
+}
+
+void Slider::RaiseValueChanged() {
+    ElementRef self(this);
+    if (on_value_changed_ != nullptr) on_value_changed_(this, value_);
+    if (self) RaiseTextChanged();
+}
+
+// Past either end the value goes round to the other.
+void Slider::Step(int delta) {
+    const int old = value_;
+    value_ += delta;
+    if (value_ > maximum_) value_ = minimum_;
+    if (value_ < minimum_) value_ = maximum_;
+    Paint();
+    if (value_ != old) RaiseValueChanged();
+}
+
+// The first tick at or beyond the pointer, with two pixels of slack.
+void Slider::PickValue(int x, int y) {
+    const auto tick = std::find_if(ticks_.begin(), ticks_.end(), [&](const XPoint& point) {
+        return vertical_ ? point.y + 2 >= y : point.x + 2 >= x;
+    });
+    if (tick == ticks_.end()) return;
+    const int value = minimum_ + static_cast<int>(tick - ticks_.begin());
+    if (value == value_) return;
+    value_ = value;
+    Paint();
+    RaiseValueChanged();
+}
+
+// The track length becomes a multiple of the steps, at least 8 pixels a step.
+void Slider::ApplySizeRules() {
+    const int steps = Steps();
+    int w = GetWidth(), h = GetHeight();
+    if (vertical_) {
+        w = std::max(w, 40);
+        h = h >= steps * 8 + 36 ? steps * ((h - 36) / steps) + 36 : steps * 8 + 36;
+    } else {
+        h = std::max(h, 36);
+        w = steps * ((std::max(w, steps * 8 + 40) - 40) / steps) + 40;
+    }
+    Child::SetSize(w, h);
+}
+
+void Slider::Paint() {
+    Form* form = OwnerFormOf(*this);
+    if (Application::IsFormLoading() || !IsCreated() || form == nullptr) return;
+    ApplySizeRules();
+    Graphics graphics(form);
+    const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
+    const int w = GetWidth(), h = GetHeight();
+    const Colour back = ControlBackColour(*this);
+    const Colour fore = IsEnabled() ? colour_ : kDisabledTextColour;
+    graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, back);
+    ticks_.clear();
+    if (vertical_) {
+        PaintVertical(graphics, at.x, at.y, w, h, fore, back);
+    } else {
+        PaintHorizontal(graphics, at.x, at.y, w, h, fore, back);
+    }
+    if (IsFocused() && IsEnabled())
+        DrawDashedFrame(graphics, at.x, at.x + w - 1, at.y + 1, at.y + h - 2, fore);
+}
+
+void Slider::PaintVertical(Graphics& graphics, int x, int y, int w, int h, Colour fore,
+                           Colour back) {
+    const int xc = x + (w + 1) / 2;
+    if (show_limits_) {
+        graphics.DrawText(x, y, w + 1, 18, std::to_string(minimum_), fore, back, 2);
+        graphics.DrawText(x, y + h - 18, w + 1, 18, std::to_string(maximum_), fore, back, 2);
+    }
+    graphics.DrawLine(xc + 1, y + 18, xc + 1, y + h - 17, kTrackLight);
+    graphics.DrawLine(xc, y + 18, xc, y + h - 17, fore);
+    const int step = (h - 35) / Steps();
+    for (int i = 0; i <= Range(); ++i) {
+        const int yi = i == Range() ? y + h - 17 : y + 18 + i * step;
+        graphics.DrawLine(xc - 3, yi, xc + 3, yi, fore);
+        graphics.DrawLine(xc - 3, yi + 1, xc + 3, yi + 1, kTrackLight);
+        ticks_.push_back({Coordinate(xc), Coordinate(yi)});
+        if (minimum_ + i != value_) continue;
+        DrawPointer(graphics, {Coordinate(xc + 5), Coordinate(yi)},
+                    {Coordinate(xc + 15), Coordinate(yi - 10)},
+                    {Coordinate(xc + 15), Coordinate(yi + 10)}, fore);
+    }
+}
+
+void Slider::PaintHorizontal(Graphics& graphics, int x, int y, int w, int h, Colour fore,
+                             Colour back) {
+    const int yc = y + (h + 1) / 2;
+    if (show_limits_) {
+        graphics.DrawText(x, y, 20, h, std::to_string(minimum_), fore, back, 2);
+        graphics.DrawText(x + w - 19, y, 20, h, std::to_string(maximum_), fore, back, 2);
+    }
+    graphics.DrawLine(x + 20, yc, x + w - 19, yc, fore);
+    graphics.DrawLine(x + 20, yc + 1, x + w - 19, yc + 1, kTrackLight);
+    const int step = (w - 39) / Steps();
+    for (int i = 0; i <= Range(); ++i) {
+        const int xi = i == Range() ? x + w - 19 : x + 20 + i * step;
+        graphics.DrawLine(xi, yc - 3, xi, yc + 3, fore);
+        graphics.DrawLine(xi + 1, yc - 3, xi + 1, yc + 3, kTrackLight);
+        ticks_.push_back({Coordinate(xi), Coordinate(yc)});
+        if (minimum_ + i != value_) continue;
+        DrawPointer(graphics, {Coordinate(xi), Coordinate(yc - 5)},
+                    {Coordinate(xi + 10), Coordinate(yc - 15)},
+                    {Coordinate(xi - 10), Coordinate(yc - 15)}, fore);
+    }
+}
+
+}  // namespace sassorbi

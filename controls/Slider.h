@@ -1,0 +1,75 @@
+#pragma once
+// The slider: picks one integer between a minimum and a maximum on a track with one tick per
+// value and a triangular pointer at the current value; horizontal or vertical, optionally
+// with its limits written at the ends. It remembers where it drew its ticks, to turn later
+// pointer positions back into values.
+
+#include <X11/Xlib.h>
+
+#include <vector>
+
+#include "toolkit/Child.h"
+
+namespace sassorbi {
+
+class Graphics;
+
+class Slider : public Child {
+public:
+    using ValueChangedCallback = void (*)(GUIElement* element, int value);
+
+    Slider(GUIElement* parent, bool vertical, int minimum, int maximum);
+
+    void SetSize(int width, int height) override;
+    void SetLocation(int x, int y) override;
+    void Show() override;
+    void ShowMapped() override;
+    void Hide() override;
+    void Create() override;
+    void SetFocus() override;
+    void GotFocus() override;
+    void LostFocus() override;
+    void Click(Point point) override;
+    // Starts a drag and picks the value at the point.
+    void MouseDown(Point point) override;
+    void MouseMove(int x, int y) override;
+    // The arrows step by one, round from one end to the other.
+    void KeyDown(KeySym key) override;
+    // The space bar acts as Down.
+    bool KeyChar(char character) override;
+    void Paint() override;
+
+    virtual void Enable(bool enabled);
+
+    void SetColour(Colour colour);
+    void SetShowLimits(bool show);
+    void SetOnValueChanged(ValueChangedCallback callback) { on_value_changed_ = callback; }
+    // Clamped to the range; raises no callback.
+    void SetValue(int value);
+    int GetValue() const { return value_; }
+    // OnValueChanged with the value, then OnTextChanged.
+    void RaiseValueChanged();
+    const std::vector<XPoint>& GetTickPoints() const { return ticks_; }
+
+private:
+    // Steps, whose count may be 0 for a single-valued slider: layouts divide by Steps().
+    int Range() const { return maximum_ - minimum_; }
+    int Steps() const { return Range() > 0 ? Range() : 1; }
+    void ApplySizeRules();
+    void PaintVertical(Graphics& graphics, int x, int y, int w, int h, Colour fore, Colour back);
+    void PaintHorizontal(Graphics& graphics, int x, int y, int w, int h, Colour fore, Colour back);
+    void Step(int delta);
+    void PickValue(int x, int y);
+
+    bool vertical_;
+    int minimum_;
+    int maximum_;
+    int value_;
+    bool show_limits_ = true;
+    Colour colour_ = 0x000000;
+    bool dragging_ = false;
+    std::vector<XPoint> ticks_;
+    ValueChangedCallback on_value_changed_ = nullptr;
+};
+
+}  // namespace sassorbi

@@ -1,0 +1,151 @@
+#include "graphics/ImageFrame.h"
+
+#include <utility>
+
+#include "graphics/Graphics.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+
+namespace sassorbi {
+
+ImageFrame::ImageFrame(GUIElement* parent, int col, int row) : col_(col), row_(row) {
+    SetParent(parent);
+    SetKind("imageframe");
+    SetDrawable(true);
+}
+
+ImageFrame::ImageFrame(GUIElement* parent, XImage* sheet, int col, int row)
+    : ImageFrame(parent, col, row) {
+    sheet_ = sheet;
+}
+
+ImageFrame::ImageFrame(GUIElement* parent, std::vector<XImage*> frames, int col, int row)
+    : ImageFrame(parent, col, row) {
+    frames_ = std::move(frames);
+}
+
+ImageFrame::ImageFrame(GUIElement* parent, std::vector<const uint8_t*> embedded, int w, int h,
+                       int col, int row)
+    : ImageFrame(parent, col, row) {
+    embedded_ = std::move(embedded);
+    embedded_width_ = w;
+    embedded_height_ = h;
+    GUIElement::SetSize(w, h);
+}
+
+void ImageFrame::SetFrame(int col, int row, bool hide_first) {
+    if (col == col_ && row == row_) return;
+    col_ = col;
+    row_ = row;
+    if (!IsCreated()) return;
+    if (hide_first) Hide();
+    Create();
+    Paint();
+}
+
+void ImageFrame::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    Paint();
+}
+
+void ImageFrame::Create() {
+    AssignId();
+    SetTag(static_cast<uint64_t>(GetId()));
+    SetCreatedFlag(true);
+    SetVisibleFlag(true);
+}
+
+void ImageFrame::Show() {
+    GUIElement::Show();
+    Paint();
+}
+
+void ImageFrame::ShowMapped() {
+    Show();
+}
+
+// A created frame is erased and drawn again at its new size or place.
+void ImageFrame::SetSize(int width, int height) {
+    const bool created = IsCreated();
+    if (created) Hide();
+    GUIElement::SetSize(width, height);
+    if (created) Show();
+}
+
+void ImageFrame::SetLocation(int x, int y) {
+    const bool created = IsCreated();
+    if (created) Hide();
+    GUIElement::SetLocation(x, y);
+    if (created) Show();
+}
+
+Colour ImageFrame::AreaColour() const {
+    const GUIElement* parent = GetParent();
+    if (parent != nullptr && parent->GetBackColor() != kNoColour) return parent->GetBackColor();
+    const GUIElement* form = GetOwnerForm();
+    if (form != nullptr && form->GetBackColor() != kNoColour) return form->GetBackColor();
+    return kDefaultBackColour;
+}
+
+void ImageFrame::Hide() {
+    if (!IsCreated()) return;
+    {
+        Graphics graphics(static_cast<Form*>(GetOwnerForm()));
+        const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
+        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
+                               AreaColour());
+    }
+    GUIElement::Hide();
+    SetCreatedFlag(false);
+}
+
+// Decoded at the pictures' own size: the embedded data holds no more than that.
+void ImageFrame::BuildEmbeddedFrames() {
+    if (embedded_.empty() || !owned_frames_.empty()) return;
+    for (const uint8_t* picture : embedded_) {
+        const std::vector<uint8_t> rgb =
+            MyImage::DecodeEmbeddedImage(embedded_width_, embedded_height_, picture);
+        owned_frames_.emplace_back(MyImage::CreateImageFromRGB(
+            this, rgb.empty() ? nullptr : rgb.data(), embedded_width_, embedded_height_));
+        frames_.push_back(owned_frames_.back().get());
+    }
+}
+
+XImage* ImageFrame::FrameImage(int* src_x, int* src_y) const {
+    *src_x = 0;
+    *src_y = 0;
+    if (sheet_ == nullptr) {
+        const int64_t index = int64_t{col_} + row_;
+        if (index < 0 || index >= static_cast<int64_t>(frames_.size())) return nullptr;
+        return frames_[static_cast<size_t>(index)];
+    }
+    const int64_t x = int64_t{GetWidth()} * col_;
+    const int64_t y = int64_t{GetHeight()} * row_;
+    if (x < 0 || y < 0 || x >= sheet_->width || y >= sheet_->height) return nullptr;
+    *src_x = static_cast<int>(x);
+    *src_y = static_cast<int>(y);
+    return sheet_;
+}
+
+void ImageFrame::Paint() {
+    if (Application::IsFormLoading() || !IsCreated()) return;
+    const int w = GetWidth(), h = GetHeight();
+    if (w <= 0 || h <= 0) return;
+    BuildEmbeddedFrames();
+    Graphics graphics(static_cast<Form*>(GetOwnerForm()));
+    const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
+    int src_x = 0, src_y = 0;
+    XImage* image = FrameImage(&src_x, &src_y);
+    // The whole w x h area, so no pixel of an earlier frame stays under a transparent one.
+    if (transparent_ || image == nullptr) {
+        graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, AreaColour());
+    }
+    if (image == nullptr) return;
+    if (transparent_) {
+        graphics.PutSubImageTransparent(at.x, at.y, w, h, image, src_x, src_y);
+    } else {
+        graphics.PutImage(at.x, at.y, w, h, image, src_x, src_y);
+    }
+}
+
+}  // namespace sassorbi

@@ -1,0 +1,169 @@
+// The check box and the option box with real clicks and keys, and their pictures read back.
+
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include "controls/CheckBox.h"
+#include "controls/OptionBox.h"
+#include "tests/controls/ControlTest.h"
+#include "tests/support/ProbeControl.h"
+#include "toolkit/Application.h"
+
+namespace sassorbi::testing {
+namespace {
+
+constexpr unsigned long kMark = 0x010101;
+constexpr unsigned long kGreyInside = 0xC8C8C8;
+constexpr unsigned long kGreen = 0x00FF00;
+
+void LogCommand(GUIElement* element) {
+    EventLog().push_back(element->GetName() + ".Command");
+}
+
+class ChoiceControlsTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        EventLog().clear();
+        form = MakeForm(0, 0, 300, 200);
+    }
+
+    template <typename Control>
+    void Prepare(Control& control, const std::string& name, int x, int y) {
+        control.SetName(name);
+        RecordEvents(&control);
+        control.SetCommand(LogCommand);
+        control.Move(x, y);
+        control.Show();
+    }
+
+    void FocusByTab(GUIElement* element) {
+        Focus(*form);
+        TapKey(XK_Tab);
+        ASSERT_TRUE(PumpUntil([&] { return Application::GetFocusedElement() == element; }));
+    }
+
+    unsigned long Pixel(int x, int y) { return PixelAt(form->GetWindow(), x, y); }
+
+    std::unique_ptr<Form> form;
+};
+
+// The check box at (20, 20): its picture at (21, 21); the mark crosses inside pixel (8, 12).
+TEST_F(ChoiceControlsTest, ACheckBoxTogglesOnClickAndSpaceAndShowsItsState) {
+    CheckBox box(form.get(), "Suono");
+    Prepare(box, "C", 20, 20);
+    EXPECT_EQ(box.GetHeight(), 30);
+    EXPECT_EQ(Pixel(21 + 8, 21 + 12), kWhite) << "unchecked: no mark";
+
+    ClickAt(*form, 60, 30);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("C.Click") == 1; }));
+    EXPECT_TRUE(box.IsChecked());
+    EXPECT_EQ(Pixel(21 + 8, 21 + 12), kMark);
+    EXPECT_EQ(EventsOf("C"), (std::vector<std::string>{"C.GotFocus", "C.Command", "C.Click"}))
+        << "no OnMouseDown, and the command before OnClick";
+
+    Focus(*form);
+    TapKey(XK_space);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("C.Command") == 2; }));
+    EXPECT_FALSE(box.IsChecked());
+    EXPECT_EQ(Pixel(21 + 8, 21 + 12), kWhite);
+}
+
+TEST_F(ChoiceControlsTest, ADisabledCheckBoxIgnoresSpaceAndLooksGrey) {
+    CheckBox box(form.get(), "Suono");
+    Prepare(box, "C", 20, 20);
+    FocusByTab(&box);
+    box.SetChecked(true);
+    box.Enable(false);
+    TapKey(XK_space);
+    Settle();
+    EXPECT_TRUE(box.IsChecked());
+    EXPECT_EQ(CountEvents("C.Command"), 0);
+    EXPECT_EQ(Pixel(21 + 3, 21 + 3), kGreyInside);
+    EXPECT_EQ(Pixel(21 + 8, 21 + 12), 0x808080u) << "a grey mark";
+}
+
+TEST_F(ChoiceControlsTest, TheFocusRectangleFramesTheCaption) {
+    CheckBox box(form.get(), "Suono");
+    Prepare(box, "C", 20, 20);
+    EXPECT_NE(Pixel(20 + 23, 20 + 2), kBlack);
+    FocusByTab(&box);
+    EXPECT_EQ(Pixel(20 + 23, 20 + 2), kBlack);
+}
+
+class OptionBoxTest : public ChoiceControlsTest {
+protected:
+    void SetUp() override {
+        ChoiceControlsTest::SetUp();
+        options = std::make_unique<OptionBox>(form.get());
+        options->AddItem("Facile", "1");
+        options->AddItem("Medio", "2");
+        options->AddItem("Difficile", "3");
+        options->SetSize(150, 120);
+        Prepare(*options, "O", 20, 20);
+    }
+
+    std::unique_ptr<OptionBox> options;
+};
+
+TEST_F(OptionBoxTest, UpAndDownGoRoundTheList) {
+    FocusByTab(options.get());
+    TapKey(XK_Up);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.Command") == 1; }));
+    EXPECT_EQ(options->GetSelected(), 2) << "Up with nothing selected selects the last item";
+    TapKey(XK_Down);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.Command") == 2; }));
+    EXPECT_EQ(options->GetSelected(), 0) << "Down on the last item selects the first";
+    TapKey(XK_Up);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.Command") == 3; }));
+    EXPECT_EQ(options->GetSelected(), 2);
+    TapKey(XK_space);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.Command") == 4; }));
+    EXPECT_EQ(options->GetSelected(), 0) << "space acts as Down";
+    EXPECT_EQ(CountEvents("O.KeyDown"), 0);
+}
+
+TEST_F(OptionBoxTest, AClickSelectsTheItemUnderItAndBelowTheLastItemTheLast) {
+    ClickAt(*form, 60, 20 + 26 + 10);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.Click") == 1; }));
+    EXPECT_EQ(options->GetSelected(), 1);
+    ClickAt(*form, 60, 20 + 110);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.Click") == 2; }));
+    EXPECT_EQ(options->GetSelected(), 2);
+    EXPECT_EQ(CountEvents("O.Command"), 2);
+    EXPECT_EQ(options->GetValue(options->GetSelected()), "3");
+}
+
+// Item i's picture sits at (21, 26 + 26 i): black corners show the box's background, and the
+// dot of the selected item is near-black.
+TEST_F(OptionBoxTest, PicturesAreRoundWithTransparentCornersAndADot) {
+    options->SetBackColor(kGreen);
+    options->SetSelected(1);
+    const int top = 20 + 26 + 6;
+    EXPECT_EQ(Pixel(21, top), kGreen);
+    EXPECT_EQ(Pixel(21 + 10, top + 10), kMark);
+    EXPECT_EQ(Pixel(21 + 10, top - 26 + 10), kWhite) << "unselected: no dot";
+}
+
+TEST_F(OptionBoxTest, SelectionAndItemRules) {
+    options->SetSelected(1);
+    EXPECT_FALSE(options->SetSelected(5));
+    EXPECT_EQ(options->GetSelected(), 1);
+    options->AddItem("Impossibile", "4");
+    EXPECT_GE(options->GetHeight(), 120);
+    options->SetSize(150, 30);
+    EXPECT_EQ(options->GetHeight(), 104) << "four items need 104 pixels";
+    EXPECT_EQ(options->GetCaption(9), "Impossibile");
+    EXPECT_TRUE(options->RemoveItem(3));
+    EXPECT_FALSE(options->RemoveItem(-1));
+    EXPECT_EQ(options->Count(), 3);
+    options->Clear();
+    EXPECT_EQ(options->GetSelected(), -1) << "an empty box has nothing selected";
+    EXPECT_EQ(options->GetCaption(0), "");
+    options->AddItem("Uno", "1");
+    options->SelectFirst();
+    EXPECT_EQ(options->GetSelected(), 0);
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

@@ -1,0 +1,202 @@
+// The slider, the scroll bar and the progress bar: sizes, keys, clicks and callbacks on a real
+// window, and what they draw.
+
+#include <X11/keysym.h>
+#include <gtest/gtest.h>
+
+#include "controls/ProgressBar.h"
+#include "controls/ScrollBar.h"
+#include "controls/Slider.h"
+#include "tests/controls/ControlTest.h"
+#include "toolkit/Application.h"
+
+namespace sassorbi::testing {
+namespace {
+
+constexpr unsigned long kBlue = 0x0000FF;
+
+std::vector<std::string> g_calls;
+
+void RecordValue(GUIElement*, int value) {
+    g_calls.push_back("value " + std::to_string(value));
+}
+void RecordTextChanged(GUIElement*) {
+    g_calls.push_back("text");
+}
+void RecordScroll(GUIElement*, int64_t value, int position) {
+    g_calls.push_back("scroll " + std::to_string(value) + " " + std::to_string(position));
+}
+
+class RangeControlsTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        g_calls.clear();
+        form = MakeForm(0, 0, 400, 300);
+    }
+
+    void FocusByTab(GUIElement* element) {
+        Focus(*form);
+        TapKey(XK_Tab);
+        ASSERT_TRUE(PumpUntil([&] { return Application::GetFocusedElement() == element; }));
+    }
+
+    void TapAndWait(KeySym key, size_t calls) {
+        TapKey(key);
+        ASSERT_TRUE(PumpUntil([&] { return g_calls.size() >= calls; }));
+        Settle();
+    }
+
+    std::unique_ptr<Slider> MakeSlider(bool vertical, int minimum, int maximum) {
+        auto slider = std::make_unique<Slider>(form.get(), vertical, minimum, maximum);
+        slider->SetOnValueChanged(RecordValue);
+        slider->SetOnTextChanged(RecordTextChanged);
+        slider->Move(20, 20);
+        slider->SetSize(100, 30);
+        slider->Show();
+        return slider;
+    }
+
+    std::unique_ptr<ScrollBar> MakeScrollBar(int minimum, int maximum, int width) {
+        auto bar = std::make_unique<ScrollBar>(form.get(), minimum, maximum);
+        bar->SetOnScroll(RecordScroll);
+        bar->Move(20, 100);
+        bar->SetSize(width, 21);
+        bar->Show();
+        return bar;
+    }
+
+    int Count(int x, int y, int w, int h, unsigned long colour) {
+        return CountColour(form->GetWindow(), x, y, w, h, colour);
+    }
+    unsigned long Pixel(int x, int y) { return PixelAt(form->GetWindow(), x, y); }
+
+    std::unique_ptr<Form> form;
+};
+
+TEST_F(RangeControlsTest, ASliderTrackIsAMultipleOfItsStepsAtEightPixelsEach) {
+    auto slider = MakeSlider(false, 0, 10);
+    EXPECT_EQ(slider->GetWidth(), 120);
+    EXPECT_EQ(slider->GetHeight(), 36);
+    ASSERT_EQ(slider->GetTickPoints().size(), 11u);
+    EXPECT_EQ(slider->GetTickPoints()[1].x, 20 + 20 + 8);
+    EXPECT_EQ(slider->GetTickPoints()[10].x, 20 + 120 - 19);
+    auto vertical = MakeSlider(true, 0, 4);
+    EXPECT_EQ(vertical->GetWidth(), 100);
+    EXPECT_EQ(vertical->GetHeight(), 4 * 8 + 36);
+}
+
+TEST_F(RangeControlsTest, RightOnASliderAtItsMaximumWrapsToTheMinimum) {
+    auto slider = MakeSlider(false, 0, 10);
+    slider->SetValue(10);
+    EXPECT_TRUE(g_calls.empty()) << "SetValue raises nothing";
+    FocusByTab(slider.get());
+    TapAndWait(XK_Right, 2);
+    EXPECT_EQ(slider->GetValue(), 0);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"value 0", "text"}));
+    TapAndWait(XK_Left, 4);
+    EXPECT_EQ(slider->GetValue(), 10) << "and Left at the minimum to the maximum";
+    TapAndWait(XK_space, 6);
+    EXPECT_EQ(slider->GetValue(), 0) << "space acts as Down, which adds one";
+}
+
+TEST_F(RangeControlsTest, PressingOnATickPicksItsValueAndTheValueIsPointedAt) {
+    auto slider = MakeSlider(false, 0, 10);
+    const XPoint tick = slider->GetTickPoints()[4];
+    ClickAt(*form, tick.x, tick.y);
+    ASSERT_TRUE(PumpUntil([&] { return !g_calls.empty(); }));
+    EXPECT_EQ(slider->GetValue(), 4);
+    EXPECT_EQ(g_calls.front(), "value 4");
+    EXPECT_EQ(Pixel(tick.x, tick.y - 7), kBlack) << "the pointer above the tick";
+}
+
+TEST_F(RangeControlsTest, ASliderWithOneValueShowsOneTickAndNeverChanges) {
+    auto slider = MakeSlider(false, 5, 5);
+    EXPECT_EQ(slider->GetTickPoints().size(), 1u);
+    EXPECT_EQ(slider->GetWidth(), 100);
+    FocusByTab(slider.get());
+    TapKey(XK_Right);
+    TapKey(XK_Left);
+    Settle();
+    EXPECT_EQ(slider->GetValue(), 5);
+    EXPECT_TRUE(g_calls.empty());
+    auto vertical = MakeSlider(true, 3, 3);
+    EXPECT_EQ(vertical->GetTickPoints().size(), 1u);
+}
+
+// 142 pixels wide: a 100-pixel track, so 0 to 1000 is ten pages of 10 pixels.
+TEST_F(RangeControlsTest, AScrollBarMovesByPagesAndReportsThem) {
+    auto bar = MakeScrollBar(0, 1000, 142);
+    EXPECT_EQ(bar->GetPages().track, 100);
+    EXPECT_EQ(bar->GetPages().count, 10);
+    EXPECT_EQ(bar->GetSegmentStarts().size(), 10u);
+    FocusByTab(bar.get());
+    TapAndWait(XK_Left, 0);
+    EXPECT_TRUE(g_calls.empty()) << "no page before the first";
+    TapAndWait(XK_Right, 1);
+    EXPECT_EQ(bar->GetPosition(), 100);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"scroll 1000 100"}));
+    EXPECT_EQ(Count(20 + 31, 102, 9, 18, kBlack), 9 * 18) << "the thumb on the second page";
+    EXPECT_EQ(Count(20 + 21, 102, 9, 18, kBlack), 0);
+    bar->SetPosition(900);
+    TapAndWait(XK_Down, 1);
+    EXPECT_EQ(bar->GetPosition(), 900) << "no page after the last";
+}
+
+TEST_F(RangeControlsTest, ClicksOnTheArrowsTurnPagesAndOnTheTrackPickOne) {
+    auto bar = MakeScrollBar(0, 1000, 142);
+    ClickAt(*form, 20 + 135, 110);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 1; }));
+    EXPECT_EQ(bar->GetPosition(), 100);
+    ClickAt(*form, 20 + 21 + 55, 110);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 2; }));
+    EXPECT_EQ(bar->GetPosition(), 500);
+    EXPECT_EQ(g_calls.back(), "scroll 5000 5") << "a pick reports the segment's index";
+    ClickAt(*form, 20 + 5, 110);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 3; }));
+    EXPECT_EQ(bar->GetPosition(), 400);
+}
+
+TEST_F(RangeControlsTest, OnePageOrAnEmptyRangeShowsNoThumbAndNeverScrolls) {
+    auto single = MakeScrollBar(0, 50, 142);
+    EXPECT_EQ(single->GetPages().count, 1);
+    EXPECT_EQ(Count(20 + 21, 102, 99, 18, kBlack), 0);
+    auto empty = MakeScrollBar(7, 7, 142);
+    empty->Move(20, 150);
+    EXPECT_EQ(empty->GetPages().count, 1);
+    FocusByTab(single.get());
+    TapKey(XK_Right);
+    Settle();
+    EXPECT_EQ(single->GetPosition(), 0);
+    EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(RangeControlsTest, AProgressBarAtHalfShowsA93By22BlueArea) {
+    ProgressBar bar(form.get(), 0, 100);
+    bar.Move(20, 20);
+    bar.Show();
+    EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 0);
+    bar.SetValue(50);
+    EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 93 * 22);
+    EXPECT_EQ(Count(21, 21, 93, 22, kBlue), 93 * 22);
+    EXPECT_EQ(Pixel(20, 20), kBlack);
+    EXPECT_EQ(Pixel(20 + 189, 20 + 24), kWhite);
+    bar.SetValue(500);
+    EXPECT_EQ(bar.GetValue(), 100);
+    EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 187 * 22);
+    bar.SetValue(-5);
+    EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 0);
+}
+
+TEST_F(RangeControlsTest, AProgressBarWithAnEmptyRangeDrawsNoBar) {
+    ProgressBar bar(form.get(), 10, 10);
+    bar.Move(20, 20);
+    bar.Show();
+    bar.SetValue(30);
+    EXPECT_EQ(bar.GetValue(), 10);
+    EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 0);
+    EXPECT_EQ(Pixel(20, 20), kBlack);
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

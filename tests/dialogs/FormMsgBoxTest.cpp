@@ -1,0 +1,147 @@
+// The message box over a real parent form, answered with real clicks and by the window
+// manager; the answer reaches the parent's DialogResult.
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "dialogs/FormMsgBox.h"
+#include "tests/controls/ControlTest.h"
+#include "toolkit/Application.h"
+
+namespace sassorbi::testing {
+namespace {
+
+using Answer = std::pair<int, int>;
+
+// A parent that records every answer; it may open the next box from inside one.
+class AnsweredForm : public Form {
+public:
+    void DialogResult(int kind, int result) override {
+        answers.emplace_back(kind, result);
+        if (ask_again) AskYesNo(kind + 1, this, "Ancora?", "Domanda");
+    }
+    std::vector<Answer> answers;
+    bool ask_again = false;
+};
+
+class FormMsgBoxTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        parent = std::make_unique<AnsweredForm>();
+        parent->SetScreen(screen());
+        parent->SetLocation(100, 100);
+        parent->SetSize(400, 300);
+        parent->Show();
+        WaitViewable(*parent);
+    }
+    void TearDown() override {
+        Application::SetSharedMessageBox(nullptr);
+        parent.reset();
+        ControlTest::TearDown();
+    }
+
+    FormMsgBox* Open(FormMsgBox* box) {
+        WaitViewable(*box);
+        return box;
+    }
+    // The main button sits at (130, 110), the second at (10, 110), both 110 x 28.
+    void ClickMain(FormMsgBox* box) { ClickAt(*box, 185, 124); }
+    void ClickSecond(FormMsgBox* box) { ClickAt(*box, 65, 124); }
+    bool WaitAnswers(size_t count) {
+        return PumpUntil([&] { return parent->answers.size() >= count; });
+    }
+    void ExpectParentGivenBack() {
+        EXPECT_TRUE(parent->IsEnabled());
+        EXPECT_FALSE(parent->IsBlocked());
+        EXPECT_EQ(parent->GetActiveDialog(), nullptr);
+    }
+
+    std::unique_ptr<AnsweredForm> parent;
+};
+
+TEST_F(FormMsgBoxTest, OkDeliversTheKindAndOneToTheParent) {
+    FormMsgBox* box = Open(ShowMessage(7, parent.get(), "Partita salvata", "Messaggio"));
+    EXPECT_EQ(Application::GetSharedMessageBox(), box);
+    EXPECT_EQ(TextProperty(box->GetWindow(), "WM_NAME"), "Messaggio");
+    EXPECT_TRUE(AtomListProperty(box->GetWindow(), "_NET_WM_WINDOW_TYPE").empty());
+    EXPECT_FALSE(parent->IsEnabled());
+    EXPECT_TRUE(parent->IsBlocked());
+    EXPECT_EQ(parent->GetActiveDialog(), box);
+    EXPECT_EQ(box->GetMainButton()->GetText(), "OK");
+    EXPECT_FALSE(box->GetSecondButton()->IsCreated()) << "no NO in OK mode";
+    EXPECT_EQ(box->GetMessageLabel()->GetText(), "Partita salvata");
+    EXPECT_EQ(PixelAt(box->GetWindow(), 100, 50), 0xB7B7B7u);
+
+    ClickMain(box);
+    ASSERT_TRUE(WaitAnswers(1));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{7, 1}}));
+    EXPECT_FALSE(box->IsCreated());
+    ExpectParentGivenBack();
+}
+
+TEST_F(FormMsgBoxTest, YesGivesThreeAndNoGivesFour) {
+    FormMsgBox* box = Open(AskYesNo(2, parent.get(), "Uscire?", "Domanda"));
+    EXPECT_EQ(box->GetMainButton()->GetText(), "YES");
+    EXPECT_EQ(box->GetSecondButton()->GetText(), "NO");
+    ClickMain(box);
+    ASSERT_TRUE(WaitAnswers(1));
+    box = Open(AskYesNo(5, parent.get(), "Davvero?", "Domanda"));
+    ClickSecond(box);
+    ASSERT_TRUE(WaitAnswers(2));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{2, 3}, {5, 4}}));
+    ExpectParentGivenBack();
+}
+
+TEST_F(FormMsgBoxTest, AWindowManagerCloseAnswersZero) {
+    FormMsgBox* box = Open(AskYesNo(9, parent.get(), "Uscire?", "Domanda"));
+    SendDeleteWindow(*box);
+    ASSERT_TRUE(WaitAnswers(1));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{9, 0}}));
+    ExpectParentGivenBack();
+}
+
+TEST_F(FormMsgBoxTest, OpeningASecondBoxDeletesTheFirstWithoutAnAnswer) {
+    FormMsgBox* first = Open(ShowMessage(1, parent.get(), "Uno", "Primo"));
+    ElementRef first_ref(first);
+    const Window first_window = first->GetWindow();
+    FormMsgBox* second = Open(ShowMessage(2, parent.get(), "Due", "Secondo"));
+    EXPECT_FALSE(first_ref);
+    EXPECT_EQ(Application::FindFormByWindow(first_window), nullptr);
+    EXPECT_EQ(parent->GetActiveDialog(), second);
+    EXPECT_FALSE(parent->IsEnabled());
+    Settle();
+    EXPECT_TRUE(parent->answers.empty());
+    ClickMain(second);
+    ASSERT_TRUE(WaitAnswers(1));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{2, 1}}));
+}
+
+TEST_F(FormMsgBoxTest, AnAnswerMayOpenTheNextBox) {
+    parent->ask_again = true;
+    FormMsgBox* box = Open(AskYesNo(1, parent.get(), "Primo?", "Domanda"));
+    ClickMain(box);
+    ASSERT_TRUE(WaitAnswers(1));
+    auto* next = static_cast<FormMsgBox*>(Application::GetSharedMessageBox());
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetDialogKind(), 2);
+    EXPECT_EQ(parent->GetActiveDialog(), next);
+    parent->ask_again = false;
+    WaitViewable(*next);
+    ClickSecond(next);
+    ASSERT_TRUE(WaitAnswers(2));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{1, 3}, {2, 4}}));
+}
+
+TEST_F(FormMsgBoxTest, TheEndOfTheLoopDeletesTheOpenBox) {
+    ElementRef box(Open(ShowMessage(parent.get(), "Fine", "Messaggio")));
+    Application::RequestQuit();
+    Application::Run(parent.get());
+    EXPECT_FALSE(box);
+    EXPECT_EQ(Application::GetSharedMessageBox(), nullptr);
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

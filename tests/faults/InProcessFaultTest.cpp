@@ -1,0 +1,147 @@
+// Faults met during play, in this process: files missing at the level change, the lost life
+// and game over; no player for the sounds, or one that fails at once; a score that cannot be
+// stored; the joystick going away in the middle of a game.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/joystick.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <X11/keysym.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "devices/Joystick.h"
+#include "tests/game/MainFormFixture.h"
+#include "util/ChildProcesses.h"
+
+namespace sassorbi::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class InProcessFaultTest : public MainFormFixture {
+protected:
+    // Collects one diamond with a single move.
+    void CollectOne() {
+        ParkAsteroids();
+        ParkDiamonds();
+        game->GetPlayer()->SetPosition(300, 300);
+        game->GetDiamonds()[0]->SetPosition(305, 305);
+        game->MovePlayerX(2);
+    }
+
+    // An asteroid falls on the ship.
+    void Hit() {
+        const SpritePlayer* ship = game->GetPlayer();
+        game->GetAsteroids()[0]->SetPosition(ship->GetX(), std::min(ship->GetY() - 20, 525));
+        game->GetMoveAnimations()[0]->Advance(1000);
+    }
+
+    std::string Logged() { return ReadFile("log.txt"); }
+};
+
+TEST_F(InProcessFaultTest, MissingLandmarksAreNamedAndTheLevelsStillPlay) {
+    for (const char* name : {"chiesacerreto.bin", "palazzogenio.bin", "santuario.bin"}) {
+        fs::remove(std::string("Data/") + name);
+    }
+    for (int level : {3, 4, 5})
+        StartLevel(level);
+    const std::string log = Logged();
+    for (const char* name : {"chiesacerreto.bin", "palazzogenio.bin", "santuario.bin"}) {
+        EXPECT_NE(log.find(std::string("Data/") + name + ": non trovato\n"), std::string::npos);
+    }
+    EXPECT_EQ(game->GetAsteroids().size(), 13u);
+}
+
+TEST_F(InProcessFaultTest, MissingScreensAndCryStillLeadToTheNameDialog) {
+    for (const char* name : {"replay.bin", "gameover.bin", "urlo.wav"}) {
+        fs::remove(std::string("Data/") + name);
+    }
+    StartLevel(1);
+    ParkDiamonds();
+    Hit();
+    EXPECT_EQ(game->GetLives(), 2);
+    for (int life = 2; life >= 1; --life) {
+        ASSERT_TRUE(PumpUntil([&] { return game->GetState() == GameState::Playing; }, 4000));
+        ParkDiamonds();
+        Hit();
+    }
+    EXPECT_EQ(game->GetState(), GameState::NameEntry);
+    EXPECT_NE(game->GetNameForm(), nullptr);
+    const std::string log = Logged();
+    EXPECT_NE(log.find("Data/replay.bin: non trovato\n"), std::string::npos);
+    EXPECT_NE(log.find("Data/gameover.bin: non trovato\n"), std::string::npos);
+    EXPECT_NE(log.find("Data/urlo.wav non trovato.\n"), std::string::npos);
+}
+
+TEST_F(InProcessFaultTest, SoundsWithoutAPlayerOrWithABrokenOneAreSilent) {
+    StartLevel(1);
+    const std::string path = getenv("PATH");
+    setenv("PATH", "/nonexistent", 1);
+    CollectOne();
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(game->GetScore(), 50);
+
+    // A player that fails at once.
+    fs::create_directory("bin");
+    WriteFile("bin/aplay", "#!/bin/sh\nexit 1\n");
+    fs::permissions("bin/aplay", fs::perms(0755));
+    setenv("PATH", (fs::current_path() / "bin").string().c_str(), 1);
+    game->GetDiamonds()[1]->SetPosition(game->GetPlayer()->GetX() + 5, 305);
+    game->MovePlayerX(2);
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(game->GetScore(), 100);
+    EXPECT_TRUE(PumpUntil([] { return RunningChildCount() == 0; }, 3000)) << "players reaped";
+}
+
+TEST_F(InProcessFaultTest, MissingDingIsNamedAndTheDiamondStillCounts) {
+    fs::remove("Data/ding.wav");
+    StartLevel(1);
+    CollectOne();
+    EXPECT_EQ(game->GetScore(), 50);
+    EXPECT_NE(Logged().find("Data/ding.wav non trovato.\n"), std::string::npos);
+}
+
+TEST_F(InProcessFaultTest, AScoreThatCannotBeStoredLeavesEverythingAsItWas) {
+    // The title screen made the table's folders; put a file in their place.
+    fs::remove_all("Data/Sassorbi");
+    WriteFile("Data/Sassorbi", "not a folder");
+    StartLevel(1);
+    CollectOne();
+    game->SaveScore();
+    EXPECT_EQ(game->GetState(), GameState::ScoreSaved);
+    EXPECT_EQ(ReadFile("Data/Sassorbi"), "not a folder");
+}
+
+TEST_F(InProcessFaultTest, AJoystickThatGoesAwayLeavesTheShipToTheKeyboard) {
+    ASSERT_EQ(mkfifo("js0", 0600), 0);
+    const pid_t reader = StartJoystickReaderOn("js0");
+    ASSERT_GT(reader, 0);
+    const int device = open("js0", O_WRONLY);
+    ASSERT_GE(device, 0);
+    StartLevel(1);
+    ParkAsteroids();
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(400, 300);
+    js_event left{0, -20000, JS_EVENT_AXIS, 0};
+    ASSERT_EQ(write(device, &left, sizeof left), static_cast<ssize_t>(sizeof left));
+    ASSERT_TRUE(PumpUntil([&] { return game->GetPlayer()->GetX() < 390; }, 3000));
+
+    close(device);
+    ASSERT_TRUE(PumpUntil([&] { return !IsChildRunning(reader); }, 3000)) << "the reader ends";
+    RunIdleWaits(2);
+    const int x = game->GetPlayer()->GetX();
+    RunIdleWaits(5);
+    EXPECT_EQ(game->GetPlayer()->GetX(), x) << "no stale direction";
+    game->KeyDownHook(XK_Right);
+    RunIdleWaits(3);
+    EXPECT_GT(game->GetPlayer()->GetX(), x);
+    game->KeyUpHook(XK_Right);
+    JoystickShutdown();
+}
+
+}  // namespace
+}  // namespace sassorbi::testing

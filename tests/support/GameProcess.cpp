@@ -1,0 +1,146 @@
+#include "tests/support/GameProcess.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "toolkit/MonotonicClock.h"
+
+namespace sassorbi::testing {
+namespace fs = std::filesystem;
+
+bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
+    const int64_t deadline = MonotonicMilliseconds() + timeout_ms;
+    while (!done()) {
+        if (MonotonicMilliseconds() > deadline) return false;
+        usleep(50 * 1000);
+    }
+    return true;
+}
+
+GameProcess::GameProcess(Display* driver) : driver_(driver) {
+    fs::copy(SASSORBI_GAME_DIR "/Data", "Data", fs::copy_options::recursive);
+    fs::copy_file(SASSORBI_EXECUTABLE, "sassorbi");
+}
+
+GameProcess::~GameProcess() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+}
+
+void GameProcess::Launch(const std::vector<std::string>& extra_env, bool as_nobody) {
+    const passwd* nobody = as_nobody ? getpwnam("nobody") : nullptr;
+    pid_ = fork();
+    if (pid_ != 0) return;
+    for (const std::string& entry : extra_env) {
+        const size_t equals = entry.find('=');
+        const std::string value = entry.substr(equals + 1);
+        if (value.empty()) {
+            unsetenv(entry.substr(0, equals).c_str());
+        } else {
+            setenv(entry.substr(0, equals).c_str(), value.c_str(), 1);
+        }
+    }
+    const int out = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    dup2(out, STDOUT_FILENO);
+    dup2(out, STDERR_FILENO);
+    if (nobody != nullptr && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
+        _exit(126);
+    execl("./sassorbi", "sassorbi", static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+int GameProcess::WaitForExit(int timeout_ms) {
+    int status = 0;
+    if (!WaitFor([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, timeout_ms)) return -1;
+    pid_ = 0;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+int GameProcess::Close(int timeout_ms) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window_;
+    event.xclient.message_type = XInternAtom(driver_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(driver_, "WM_DELETE_WINDOW", False));
+    XSendEvent(driver_, window_, False, NoEventMask, &event);
+    XSync(driver_, False);
+    return WaitForExit(timeout_ms);
+}
+
+Window GameProcess::FindWindow(const std::string& title_prefix, int timeout_ms) {
+    Window found = 0;
+    WaitFor(
+        [&] {
+            Window root, parent, *children = nullptr;
+            unsigned count = 0;
+            XQueryTree(driver_, DefaultRootWindow(driver_), &root, &parent, &children, &count);
+            for (unsigned i = 0; i < count && found == 0; ++i) {
+                XWindowAttributes attributes{};
+                XTextProperty name{};
+                if (!XGetWindowAttributes(driver_, children[i], &attributes) ||
+                    attributes.map_state != IsViewable ||
+                    !XGetWMName(driver_, children[i], &name)) {
+                    continue;
+                }
+                const std::string title(reinterpret_cast<char*>(name.value), name.nitems);
+                XFree(name.value);
+                if (title.rfind(title_prefix, 0) == 0) found = children[i];
+            }
+            if (children != nullptr) XFree(children);
+            return found != 0;
+        },
+        timeout_ms);
+    if (title_prefix.rfind("Sassorbi ", 0) == 0) window_ = found;
+    return found;
+}
+
+unsigned long GameProcess::Pixel(Window window, int x, int y) {
+    XImage* image = XGetImage(driver_, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) return ~0UL;
+    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return pixel;
+}
+
+bool GameProcess::Shows(const std::string& picture) {
+    std::ifstream file(SASSORBI_GAME_DIR "/Data/" + picture, std::ios::binary);
+    int same = 0;
+    for (int i = 0; i < 8; ++i) {
+        const int x = 60 + i * 95, y = 120 + i * 40;
+        file.seekg((y * 800 + x) * 3);
+        unsigned char rgb[3] = {};
+        file.read(reinterpret_cast<char*>(rgb), 3);
+        same += Pixel(window_, x, y) ==
+                static_cast<unsigned long>((rgb[0] << 16) | (rgb[1] << 8) | rgb[2]);
+    }
+    return same >= 6;
+}
+
+void GameProcess::Tap(Window window, KeySym key) {
+    XSetInputFocus(driver_, window, RevertToParent, CurrentTime);
+    Hold(key, true);
+    Hold(key, false);
+}
+
+void GameProcess::Hold(KeySym key, bool down) {
+    XTestFakeKeyEvent(driver_, XKeysymToKeycode(driver_, key), down ? True : False, CurrentTime);
+    XSync(driver_, False);
+}
+
+std::string GameProcess::Log() const {
+    std::ifstream file("log.txt", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+}  // namespace sassorbi::testing

@@ -1,0 +1,52 @@
+#pragma once
+// The real game, run as a user runs it: a scratch game directory holding the executable and
+// a copy of its Data folder, the game started there as a child process with its output in
+// stdout.txt, and ways to find its windows and look at them through a driver connection.
+
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sassorbi::testing {
+
+class GameProcess {
+public:
+    // Prepares the game directory in the current working directory.
+    explicit GameProcess(Display* driver);
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    // Starts the game; extra_env entries ("NAME=value", "NAME=" to unset) change its
+    // environment; with as_nobody it runs without root's rights.
+    void Launch(const std::vector<std::string>& extra_env = {}, bool as_nobody = false);
+    // The exit status, or -1 when it has not ended within the time-out.
+    int WaitForExit(int timeout_ms);
+    // Asks the window to close as a window manager does, and waits for the exit status.
+    int Close(int timeout_ms = 10000);
+    pid_t Pid() const { return pid_; }
+
+    // The first viewable top-level window whose title starts with the prefix, or 0.
+    Window FindWindow(const std::string& title_prefix, int timeout_ms);
+    Window GameWindow() const { return window_; }
+    unsigned long Pixel(Window window, int x, int y);
+    // Whether most of a few sample points of the game window show the named picture.
+    bool Shows(const std::string& picture);
+    // Focuses the window and taps the key.
+    void Tap(Window window, KeySym key);
+    void Hold(KeySym key, bool down);
+    std::string Log() const;
+
+private:
+    Display* driver_;
+    pid_t pid_ = 0;
+    Window window_ = 0;
+};
+
+// Polls the condition every 50 ms until it holds or the time is up.
+bool WaitFor(const std::function<bool()>& done, int timeout_ms);
+
+}  // namespace sassorbi::testing
