@@ -61,7 +61,7 @@ shot_area "$game" name-dialog.png
 if [ -x "$build/game/gallery" ]; then
     (cd "$scratch/game" && ./gallery >/dev/null 2>&1) &
     pids+=($!)
-    gallery=$(wait_window "Gallery")
+    gallery=$(wait_window "Sassorbi - galleria")
     sleep 1
     shot_window "$gallery" gallery.png
 fi
