@@ -20,7 +20,7 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    // Starts the game; extra_env entries ("NAME=value", "NAME=" to unset) change its
+    // Starts the game, under the tool SASSORBI_GAME_WRAPPER names if any; extra_env entries ("NAME=value", "NAME=" to unset) change its
     // environment; with as_nobody it runs without root's rights.
     void Launch(const std::vector<std::string>& extra_env = {}, bool as_nobody = false);
     // The exit status, or -1 when it has not ended within the time-out.
@@ -46,7 +46,9 @@ private:
     Window window_ = 0;
 };
 
-// Polls the condition every 50 ms until it holds or the time is up.
+// How much slower the game runs under the tool named in SASSORBI_GAME_WRAPPER (1 without).
+int TimeScale();
+// Polls the condition every 50 ms until it holds or the time is up (scaled by TimeScale).
 bool WaitFor(const std::function<bool()>& done, int timeout_ms);
 
 }  // namespace sassorbi::testing
