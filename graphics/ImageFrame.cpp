@@ -48,57 +48,6 @@ void ImageFrame::SetTransparent(bool transparent) {
     Paint();
 }
 
-void ImageFrame::Create() {
-    AssignId();
-    SetTag(static_cast<uint64_t>(GetId()));
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
-}
-
-void ImageFrame::Show() {
-    GUIElement::Show();
-    Paint();
-}
-
-void ImageFrame::ShowMapped() {
-    Show();
-}
-
-// A created frame is erased and drawn again at its new size or place.
-void ImageFrame::SetSize(int width, int height) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    GUIElement::SetSize(width, height);
-    if (created) Show();
-}
-
-void ImageFrame::SetLocation(int x, int y) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    GUIElement::SetLocation(x, y);
-    if (created) Show();
-}
-
-Colour ImageFrame::AreaColour() const {
-    const GUIElement* parent = GetParent();
-    if (parent != nullptr && parent->GetBackColor() != kNoColour) return parent->GetBackColor();
-    const GUIElement* form = GetOwnerForm();
-    if (form != nullptr && form->GetBackColor() != kNoColour) return form->GetBackColor();
-    return kDefaultBackColour;
-}
-
-void ImageFrame::Hide() {
-    if (!IsCreated()) return;
-    {
-        Graphics graphics(static_cast<Form*>(GetOwnerForm()));
-        const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
-        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
-                               AreaColour());
-    }
-    GUIElement::Hide();
-    SetCreatedFlag(false);
-}
-
 // Decoded at the pictures' own size: the embedded data holds no more than that.
 void ImageFrame::BuildEmbeddedFrames() {
     if (embedded_.empty() || !owned_frames_.empty()) return;

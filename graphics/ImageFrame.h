@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "graphics/MyImage.h"
-#include "toolkit/Child.h"
+#include "graphics/PictureControl.h"
 
 namespace sassorbi {
 
-class ImageFrame : public Child {
+class ImageFrame : public PictureControl {
 public:
     struct Index {
         int col;
@@ -35,12 +35,6 @@ public:
     Index GetFrame() const { return {col_, row_}; }
     void SetTransparent(bool transparent);
 
-    void Create() override;
-    void Show() override;
-    void ShowMapped() override;
-    void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Hide() override;
     void Paint() override;
 
 private:
@@ -49,7 +43,6 @@ private:
     // The image holding the current frame and where the frame starts in it; null when the
     // index lies outside the sheet or the list.
     XImage* FrameImage(int* src_x, int* src_y) const;
-    Colour AreaColour() const;
 
     XImage* sheet_ = nullptr;
     std::vector<XImage*> frames_;

@@ -58,57 +58,6 @@ void MyImage::SetEnabledFlag(bool enabled) {
     SetEnabled(enabled);
 }
 
-void MyImage::Create() {
-    AssignId();
-    SetTag(static_cast<uint64_t>(GetId()));
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
-}
-
-void MyImage::Show() {
-    GUIElement::Show();
-    Paint();
-}
-
-void MyImage::ShowMapped() {
-    Show();
-}
-
-// A created picture is erased and drawn again at its new size or place.
-void MyImage::SetSize(int width, int height) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    GUIElement::SetSize(width, height);
-    if (created) Show();
-}
-
-void MyImage::SetLocation(int x, int y) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    GUIElement::SetLocation(x, y);
-    if (created) Show();
-}
-
-Colour MyImage::AreaColour() const {
-    const GUIElement* parent = GetParent();
-    if (parent != nullptr && parent->GetBackColor() != kNoColour) return parent->GetBackColor();
-    const GUIElement* form = GetOwnerForm();
-    if (form != nullptr && form->GetBackColor() != kNoColour) return form->GetBackColor();
-    return kDefaultBackColour;
-}
-
-void MyImage::Hide() {
-    if (!IsCreated()) return;
-    {
-        Graphics graphics(static_cast<Form*>(GetOwnerForm()));
-        const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
-        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
-                               AreaColour());
-    }
-    GUIElement::Hide();
-    SetCreatedFlag(false);
-}
-
 void MyImage::Paint() {
     if (Application::IsFormLoading() || !IsCreated()) return;
     Graphics graphics(static_cast<Form*>(GetOwnerForm()));

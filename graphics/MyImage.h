@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "toolkit/Child.h"
+#include "graphics/PictureControl.h"
 
 namespace sassorbi {
 
@@ -23,7 +23,7 @@ struct ClientImageDeleter {
 };
 using ClientImage = std::unique_ptr<XImage, ClientImageDeleter>;
 
-class MyImage : public Child {
+class MyImage : public PictureControl {
 public:
     // Byte offsets of red, green and blue inside a pixel, as probed.
     static int ixRosso;
@@ -56,18 +56,11 @@ public:
     virtual void SetBorder(bool border);
     virtual void SetEnabledFlag(bool enabled);
 
-    void Create() override;
-    void Show() override;
-    void ShowMapped() override;
-    void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Hide() override;
     void Paint() override;
 
 private:
     void ReleaseDerivedImage();
     void Repaint();
-    Colour AreaColour() const;
 
     XImage* image_ = nullptr;
     const uint8_t* embedded_ = nullptr;

@@ -144,8 +144,10 @@ std::vector<uint8_t> Embedded(uint8_t left, uint8_t right) {
     std::vector<uint8_t> picture(48, 0);
     picture[3 * 1 + 0] = 0xFF;  // palette 1: red
     picture[3 * 2 + 2] = 0xFF;  // palette 2: blue
-    for (int row = 0; row < 4; ++row)
-        picture.insert(picture.end(), {left, right});
+    for (int row = 0; row < 4; ++row) {
+        picture.push_back(left);
+        picture.push_back(right);
+    }
     return picture;
 }
 

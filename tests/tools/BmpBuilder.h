@@ -14,7 +14,7 @@ using BmpPixels = std::function<uint32_t(int x, int y)>;
 
 inline void PutLe32(std::string* bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i)
-        (*bytes)[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        bytes->at(at + i) = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 inline uint32_t Colour24(uint32_t seed) {
