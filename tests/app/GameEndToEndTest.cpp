@@ -62,7 +62,7 @@ protected:
 
 TEST_F(GameEndToEndTest, APlayerGoesFromTheTitleToTheTopTenAndQuits) {
     game->Launch();
-    const Window window = game->FindWindow("Sassorbi ", 10000);
+    const Window window = game->WaitForMainWindow("Sassorbi ", 10000);
     ASSERT_NE(window, 0u);
     ASSERT_TRUE(WaitFor([&] { return game->Shows("logo.bin"); }, 10000)) << "the title screen";
 

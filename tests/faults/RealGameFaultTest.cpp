@@ -38,7 +38,7 @@ protected:
     // Starts the game, waits for its window and starts a game with G.
     Window LaunchAndPlay(const std::vector<std::string>& env = {}, bool as_nobody = false) {
         game->Launch(env, as_nobody);
-        const Window window = game->FindWindow("Sassorbi ", 10000);
+        const Window window = game->WaitForMainWindow("Sassorbi ", 10000);
         if (window != 0) {
             WaitFor([&] { return game->Shows("logo.bin"); }, 5000);
             game->Tap(window, XK_g);
@@ -125,7 +125,7 @@ TEST_F(OwnServerFaultTest, WithoutTheCoreFontTextIsDrawnInTheServersOwn) {
     GameProcess other(server.Driver());
     fs::remove("Data/sanmartino2.bin");  // a black level: white text stands out
     other.Launch({"DISPLAY=" + server.Name()});
-    const Window window = other.FindWindow("Sassorbi ", 10000);
+    const Window window = other.WaitForMainWindow("Sassorbi ", 10000);
     ASSERT_NE(window, 0u);
     EXPECT_TRUE(WaitFor(
         [&] { return other.Log().find("XLoadQueryFont failed\n") != std::string::npos; }, 10000));
@@ -148,7 +148,7 @@ TEST_F(OwnServerFaultTest, ASixteenBitDisplayIsWarnedAboutAndStillPlayed) {
     ASSERT_NE(server.Driver(), nullptr);
     GameProcess other(server.Driver());
     other.Launch({"DISPLAY=" + server.Name()});
-    const Window window = other.FindWindow("Sassorbi ", 10000);
+    const Window window = other.WaitForMainWindow("Sassorbi ", 10000);
     ASSERT_NE(window, 0u);
     EXPECT_TRUE(WaitFor(
         [&] {

@@ -24,7 +24,7 @@ std::vector<std::string> Wrapper() {
     std::vector<std::string> words;
     const char* wrapper = getenv("SASSORBI_GAME_WRAPPER");
     std::string word;
-    for (const char* c = wrapper != nullptr ? wrapper : ""; ; ++c) {
+    for (const char* c = wrapper != nullptr ? wrapper : "";; ++c) {
         if (*c != ' ' && *c != '\0') {
             word += *c;
             continue;
@@ -38,10 +38,13 @@ std::vector<std::string> Wrapper() {
 
 }  // namespace
 
-int TimeScale() { return Wrapper().empty() ? 1 : 10; }
+int TimeScale() {
+    return Wrapper().empty() ? 1 : 10;
+}
 
 bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
-    const int64_t deadline = MonotonicMilliseconds() + static_cast<int64_t>(timeout_ms) * TimeScale();
+    const int64_t deadline =
+        MonotonicMilliseconds() + static_cast<int64_t>(timeout_ms) * TimeScale();
     while (!done()) {
         if (MonotonicMilliseconds() > deadline) return false;
         usleep(50 * 1000);
@@ -49,9 +52,10 @@ bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
     return true;
 }
 
-GameProcess::GameProcess(Display* driver) : driver_(driver) {
+GameProcess::GameProcess(Display* driver, const std::string& program)
+    : driver_(driver), program_("./" + fs::path(program).filename().string()) {
     fs::copy(SASSORBI_GAME_DIR "/Data", "Data", fs::copy_options::recursive);
-    fs::copy_file(SASSORBI_EXECUTABLE, "sassorbi");
+    fs::copy_file(program, program_);
 }
 
 GameProcess::~GameProcess() {
@@ -79,9 +83,10 @@ void GameProcess::Launch(const std::vector<std::string>& extra_env, bool as_nobo
     if (nobody != nullptr && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
         _exit(126);
     std::vector<std::string> command = Wrapper();
-    command.push_back("./sassorbi");
+    command.push_back(program_);
     std::vector<char*> argv;
-    for (std::string& word : command) argv.push_back(word.data());
+    for (std::string& word : command)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
     execvp(argv[0], argv.data());
     _exit(127);
@@ -129,8 +134,23 @@ Window GameProcess::FindWindow(const std::string& title_prefix, int timeout_ms) 
             return found != 0;
         },
         timeout_ms);
-    if (title_prefix.rfind("Sassorbi ", 0) == 0) window_ = found;
     return found;
+}
+
+Window GameProcess::WaitForMainWindow(const std::string& title_prefix, int timeout_ms) {
+    window_ = FindWindow(title_prefix, timeout_ms);
+    return window_;
+}
+
+void GameProcess::Click(Window window, int x, int y) {
+    Window child;
+    int root_x = 0, root_y = 0;
+    XTranslateCoordinates(driver_, window, DefaultRootWindow(driver_), x, y, &root_x, &root_y,
+                          &child);
+    XTestFakeMotionEvent(driver_, DefaultScreen(driver_), root_x, root_y, CurrentTime);
+    XTestFakeButtonEvent(driver_, 1, True, CurrentTime);
+    XTestFakeButtonEvent(driver_, 1, False, CurrentTime);
+    XSync(driver_, False);
 }
 
 unsigned long GameProcess::Pixel(Window window, int x, int y) {

@@ -1,7 +1,8 @@
 #pragma once
-// The real game, run as a user runs it: a scratch game directory holding the executable and
-// a copy of its Data folder, the game started there as a child process with its output in
-// stdout.txt, and ways to find its windows and look at them through a driver connection.
+// A real program of the project (the game by default), run as a user runs it: a scratch game
+// directory holding the executable and a copy of the Data folder, the program started there
+// as a child process with its output in stdout.txt, and ways to find its windows, look at
+// them and give them input through a driver connection.
 
 #include <X11/Xlib.h>
 #include <sys/types.h>
@@ -15,13 +16,14 @@ namespace sassorbi::testing {
 class GameProcess {
 public:
     // Prepares the game directory in the current working directory.
-    explicit GameProcess(Display* driver);
+    explicit GameProcess(Display* driver, const std::string& program = SASSORBI_EXECUTABLE);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    // Starts the game, under the tool SASSORBI_GAME_WRAPPER names if any; extra_env entries ("NAME=value", "NAME=" to unset) change its
-    // environment; with as_nobody it runs without root's rights.
+    // Starts the game, under the tool SASSORBI_GAME_WRAPPER names if any; extra_env entries
+    // ("NAME=value", "NAME=" to unset) change its environment; with as_nobody it runs without
+    // root's rights.
     void Launch(const std::vector<std::string>& extra_env = {}, bool as_nobody = false);
     // The exit status, or -1 when it has not ended within the time-out.
     int WaitForExit(int timeout_ms);
@@ -31,6 +33,8 @@ public:
 
     // The first viewable top-level window whose title starts with the prefix, or 0.
     Window FindWindow(const std::string& title_prefix, int timeout_ms);
+    // The same for the program's main window, which Shows and Close then use.
+    Window WaitForMainWindow(const std::string& title_prefix, int timeout_ms);
     Window GameWindow() const { return window_; }
     unsigned long Pixel(Window window, int x, int y);
     // Whether most of a few sample points of the game window show the named picture.
@@ -38,10 +42,13 @@ public:
     // Focuses the window and taps the key.
     void Tap(Window window, KeySym key);
     void Hold(KeySym key, bool down);
+    // A left click at a point of the window.
+    void Click(Window window, int x, int y);
     std::string Log() const;
 
 private:
     Display* driver_;
+    std::string program_;
     pid_t pid_ = 0;
     Window window_ = 0;
 };
