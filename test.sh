@@ -45,8 +45,31 @@ install_packages "${TEST_PACKAGES[@]}"
 build_project build Release
 build_project build-sanitize Debug -DSASSORBI_SANITIZE=ON
 
+# Every fuzz target for about 20 seconds, after its kept crash inputs (fuzz/run.sh).
+run_fuzzers() {
+    say "== fuzz targets"
+    fuzz/run.sh 20
+}
+
+# The end-to-end game test once more, the game running under valgrind's memcheck: any error
+# or a block definitely lost makes the game end with status 99, which fails the test.
+run_leak_check() {
+    say "== leak check: the end-to-end game under valgrind"
+    (cd build && SASSORBI_GAME_WRAPPER="valgrind --leak-check=full --errors-for-leak-kinds=definite --error-exitcode=99 --quiet" \
+        ctest --output-on-failure -R GameEndToEndTest)
+}
+
+# Two minutes of random play, watching memory, descriptors, children and X resources.
+run_soak() {
+    say "== soak: two minutes of random play"
+    tools/soak.sh 2 build
+}
+
 status=0
 run_suite build || status=1
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite build-sanitize || status=1
+run_fuzzers || status=1
+run_leak_check || status=1
+run_soak || status=1
 if [ "$status" -eq 0 ]; then say "All tests passed."; else say "Some tests FAILED."; fi
 exit "$status"

@@ -174,7 +174,8 @@ XImage* MyImage::CreateImageFromRGB(Display* display, int screen_number, const u
 }
 
 XImage* MyImage::CreateBlankImage(Display* display, int screen_number, int w, int h) {
-    if (display == nullptr || w <= 0 || h <= 0) return nullptr;
+    // X sizes are 16-bit; nothing larger can be shown, and the sizes below cannot overflow.
+    if (display == nullptr || w <= 0 || h <= 0 || w > 32767 || h > 32767) return nullptr;
     ProbePixelLayout(display, screen_number);
     const int bytes_per_pixel = (g_layout.bits_per_pixel + 7) / 8;
     const int pad = g_layout.bitmap_pad / 8 > 0 ? g_layout.bitmap_pad / 8 : 1;

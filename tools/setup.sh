@@ -4,9 +4,11 @@
 # Packages the game needs to build and run.
 PLAY_PACKAGES=(cmake g++ make libx11-dev libxext-dev xfonts-base alsa-utils libcairo2-dev)
 # And what the tests need besides: a virtual X server with fonts, XTest, a window manager,
-# screenshots and sound tools.
+# screenshots and sound tools, clang with libFuzzer's runtime for the fuzz targets, and
+# valgrind and xrestop for the leak check and the soak run.
 TEST_PACKAGES=("${PLAY_PACKAGES[@]}" xvfb xauth libxtst-dev x11-utils x11-apps imagemagick
-               xdotool openbox wmctrl jackd2 libasound2-plugins libgtest-dev)
+               xdotool openbox wmctrl jackd2 libasound2-plugins libgtest-dev clang
+               libclang-rt-14-dev valgrind xrestop procps)
 
 say() { printf '%s\n' "$*" >&2; }
 

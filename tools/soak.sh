@@ -89,7 +89,10 @@ samples=0
 while [ "$(date +%s)" -lt "$end" ]; do
     alive || fail "the game ended (crash?)"
     random_input
-    if [ "$(zombies)" -ne 0 ]; then ps --ppid "$game" -o pid=,stat=,args= >&2; fail "a zombie child"; fi
+    if [ "$(zombies)" -ne 0 ]; then
+        ps --ppid "$game" -o pid=,stat=,args= >&2
+        fail "a zombie child"
+    fi
     if [ -z "$baseline" ] && [ "$(date +%s)" -ge $(( start + 60 )) ]; then
         baseline=$(sample)
         echo "soak: after the first minute (RSS kB, descriptors, X resources): $baseline"
