@@ -12,7 +12,9 @@ seconds=${1:?usage: fuzz/run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
-build=${SASSORBI_FUZZ_BUILD:-build-fuzz}  # Another folder may be named, e.g. for trying changes.
+# Another folder may be named, e.g. for trying changes. Absolute: the targets change their
+# working directory, and must still find their corpus and leave their findings here.
+build=$(realpath -m "${SASSORBI_FUZZ_BUILD:-build-fuzz}")
 
 say() { printf '%s\n' "$*" >&2; }
 
