@@ -140,11 +140,6 @@ bool FormMain::KeyCharHook(char character) {
     return true;
 }
 
-void FormMain::ClickHook() {
-    FormGames::ClickHook();
-}
-void FormMain::MouseDownHook() {}
-
 void FormMain::StartGame() {
     SetUpKinds();
     level_ = 1;

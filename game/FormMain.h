@@ -34,8 +34,6 @@ public:
     void RunApp() override;
     void NewGame() override;
     bool KeyCharHook(char character) override;
-    void ClickHook() override;
-    void MouseDownHook() override;
     void OnUserMessage() override;
 
     void ShowHud();
