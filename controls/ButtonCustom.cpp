@@ -50,12 +50,7 @@ void ButtonCustom::ShowMapped() {
 // Erases the whole w x h area, relief included, so no edge of the button stays behind.
 void ButtonCustom::Hide() {
     if (!IsCreated()) return;
-    if (Form* form = OwnerFormOf(*this)) {
-        Graphics graphics(form);
-        const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
-        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
-                               SurroundingColour(*this));
-    }
+    EraseControlArea(*this, 1);
     Child::Hide();
     SetCreatedFlag(false);
 }
@@ -162,10 +157,7 @@ void ButtonCustom::Paint() {
     Graphics graphics(form);
     const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
     const int w = GetWidth(), h = GetHeight();
-    const GUIElement* parent = GetParent();
-    const Colour back =
-        FirstSetColour({GetBackColor(), parent != nullptr ? parent->GetBackColor() : kNoColour,
-                        form->GetBackColor()});
+    const Colour back = ControlBackColour(*this);
     graphics.FillRectangle(at.x, at.y, w, h, 0, kNoColour, back);
     DrawRelief(graphics, at.x, at.y, w, h);
     if (IsFocused() && IsEnabled() && !pressed_) DrawFocusRectangle(graphics, at.x, at.y, w, h);

@@ -47,11 +47,9 @@ void CellControl::ShowMapped() {
 
 void CellControl::Hide() {
     if (!IsCreated()) return;
-    if (Form* form = OwnerFormOf(*this)) {
-        Graphics graphics(form);
-        const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
-        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
-                               FirstSetColour({form->GetBackColor()}));
+    // A cell leaves its form's colour, whatever its parent's.
+    if (const GUIElement* form = GetOwnerForm()) {
+        FillControlArea(*this, 1, FirstSetColour({form->GetBackColor()}));
     }
     Child::Hide();
     SetCreatedFlag(false);

@@ -43,7 +43,7 @@ void CheckBox::ShowMapped() {
 
 void CheckBox::Hide() {
     if (!IsCreated()) return;
-    EraseArea(*this, 0);
+    EraseControlArea(*this, 0);
     Child::Hide();
     SetCreatedFlag(false);
 }

@@ -44,7 +44,7 @@ void OptionBox::ShowMapped() {
 
 void OptionBox::Hide() {
     if (!IsCreated()) return;
-    EraseArea(*this, 1);
+    EraseControlArea(*this, 1);
     Child::Hide();
     SetCreatedFlag(false);
 }

@@ -41,7 +41,7 @@ void PanelChildren::ShowMapped() {
 void PanelChildren::Hide() {
     for (GUIElement* child : Children())
         child->Hide();
-    if (IsCreated()) EraseArea(*this, 1);
+    if (IsCreated()) EraseControlArea(*this, 1);
     Child::Hide();
     SetCreatedFlag(false);
 }

@@ -40,7 +40,7 @@ void ProgressBar::ShowMapped() {
 }
 
 void ProgressBar::Hide() {
-    if (IsCreated()) EraseArea(*this, 1);
+    if (IsCreated()) EraseControlArea(*this, 1);
     Child::Hide();
 }
 

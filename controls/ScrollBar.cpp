@@ -61,7 +61,7 @@ void ScrollBar::ShowMapped() {
 
 void ScrollBar::Hide() {
     if (!IsCreated()) return;
-    EraseArea(*this, 1);
+    EraseControlArea(*this, 1);
     Child::Hide();
     SetCreatedFlag(false);
 }

@@ -56,7 +56,7 @@ void Slider::ShowMapped() {
 
 void Slider::Hide() {
     if (!IsCreated()) return;
-    EraseArea(*this, 1);
+    EraseControlArea(*this, 1);
     Child::Hide();
     SetCreatedFlag(false);
 }

@@ -106,12 +106,7 @@ void TextBoxCustom::ShowMapped() {
 void TextBoxCustom::Hide() {
     if (!IsCreated()) return;
     Child::SetText(BufferText());
-    if (Form* form = OwnerFormOf(*this)) {
-        Graphics graphics(form);
-        const Point at = Origin();
-        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
-                               SurroundingColour(*this));
-    }
+    EraseControlArea(*this, 1);
     Child::Hide();
     SetCreatedFlag(false);
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "graphics/ControlArea.h"
 #include "graphics/Graphics.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
@@ -87,7 +88,7 @@ void ImageFrame::Paint() {
     XImage* image = FrameImage(&src_x, &src_y);
     // The whole w x h area, so no pixel of an earlier frame stays under a transparent one.
     if (transparent_ || image == nullptr) {
-        graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, AreaColour());
+        graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, SurroundingColour(*this));
     }
     if (image == nullptr) return;
     if (transparent_) {

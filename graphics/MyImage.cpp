@@ -1,5 +1,6 @@
 #include "graphics/MyImage.h"
 
+#include "graphics/ControlArea.h"
 #include "graphics/Graphics.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
@@ -71,7 +72,7 @@ void MyImage::Paint() {
     if (image_ != nullptr) {
         graphics.PutImage(at.x, at.y, w, h, image_);
     } else {
-        graphics.FillRectangle(at.x, at.y, w, h, 0, kNoColour, AreaColour());
+        graphics.FillRectangle(at.x, at.y, w, h, 0, kNoColour, SurroundingColour(*this));
     }
     if (!border_) return;
     graphics.DrawLine(at.x, at.y, at.x + w - 1, at.y, 0x000000);

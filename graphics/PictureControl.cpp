@@ -1,7 +1,6 @@
 #include "graphics/PictureControl.h"
 
-#include "graphics/Graphics.h"
-#include "toolkit/Form.h"
+#include "graphics/ControlArea.h"
 
 namespace sassorbi {
 
@@ -35,23 +34,10 @@ void PictureControl::SetLocation(int x, int y) {
     if (created) Show();
 }
 
-Colour PictureControl::AreaColour() const {
-    const GUIElement* parent = GetParent();
-    if (parent != nullptr && parent->GetBackColor() != kNoColour) return parent->GetBackColor();
-    const GUIElement* form = GetOwnerForm();
-    if (form != nullptr && form->GetBackColor() != kNoColour) return form->GetBackColor();
-    return kDefaultBackColour;
-}
-
 // Erases exactly the control's w x h pixels; the next Show creates and paints it again.
 void PictureControl::Hide() {
     if (!IsCreated()) return;
-    {
-        Graphics graphics(static_cast<Form*>(GetOwnerForm()));
-        const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
-        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
-                               AreaColour());
-    }
+    EraseControlArea(*this, 1);
     GUIElement::Hide();
     SetCreatedFlag(false);
 }

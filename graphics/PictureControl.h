@@ -15,10 +15,6 @@ public:
     void SetSize(int width, int height) override;
     void SetLocation(int x, int y) override;
     void Hide() override;
-
-protected:
-    // The parent's background colour, else the form's, else the default grey.
-    Colour AreaColour() const;
 };
 
 }  // namespace sassorbi
