@@ -61,9 +61,7 @@ void BlitBytes(const XImage& from, int src_x, int src_y, int w, int h, XImage* t
 }
 
 bool HasChannelBytes(const XImage& image) {
-    const int bytes = BytesPerPixel(image);
-    return bytes >= 3 && MyImage::ixRosso < bytes && MyImage::ixVerde < bytes &&
-           MyImage::ixBlu < bytes;
+    return MyImage::HasChannelBytes(BytesPerPixel(image));
 }
 
 }  // namespace

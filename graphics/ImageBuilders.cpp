@@ -98,11 +98,6 @@ void FindChannels(const XImage& image) {
     WarnAboutChannel("ixBlu", MyImage::ixBlu, 0, missing);
 }
 
-bool ChannelsFitPixel(int bytes_per_pixel) {
-    return bytes_per_pixel >= 3 && MyImage::ixRosso < bytes_per_pixel &&
-           MyImage::ixVerde < bytes_per_pixel && MyImage::ixBlu < bytes_per_pixel;
-}
-
 void FillByBytes(XImage* image, const uint8_t* rgb) {
     const int bytes_per_pixel = image->bits_per_pixel / 8;
     for (int row = 0; row < image->height; ++row) {
@@ -127,6 +122,11 @@ void FillByPixels(XImage* image, const uint8_t* rgb, const Visual* visual) {
 }
 
 }  // namespace
+
+bool MyImage::HasChannelBytes(int bytes_per_pixel) {
+    return bytes_per_pixel >= 3 && ixRosso < bytes_per_pixel && ixVerde < bytes_per_pixel &&
+           ixBlu < bytes_per_pixel;
+}
 
 void ClientImageDeleter::operator()(XImage* image) const {
     MyImage::DestroyImage(image);
@@ -165,7 +165,7 @@ XImage* MyImage::CreateImageFromRGB(Display* display, int screen_number, const u
     if (rgb == nullptr) return nullptr;
     XImage* image = CreateBlankImage(display, screen_number, w, h);
     if (image == nullptr) return nullptr;
-    if (ChannelsFitPixel(image->bits_per_pixel / 8)) {
+    if (HasChannelBytes(image->bits_per_pixel / 8)) {
         FillByBytes(image, rgb);
     } else {
         FillByPixels(image, rgb, DefaultVisual(display, screen_number));

@@ -30,6 +30,8 @@ public:
     static int ixVerde;
     static int ixBlu;
 
+    // Whether pixels of this size hold the three channel bytes where the probe found them.
+    static bool HasChannelBytes(int bytes_per_pixel);
     // Measures the pixel layout of the element's display, once per run.
     static void ProbePixelLayout(GUIElement* element);
     static void ProbePixelLayout(Display* display, int screen_number);
