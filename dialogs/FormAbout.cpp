@@ -40,7 +40,7 @@ bool SameElement(const GUIElement* element, const GUIElement* other) {
 }  // namespace
 
 FormAbout::FormAbout(Form* parent)
-    : Form(parent != nullptr ? parent->GetOwner() : 0, true), parent_(parent), parent_ref_(parent) {
+    : Form(parent != nullptr ? parent->GetOwner() : 0, true), parent_(parent, this) {
     SetTitle("Info...");
     SetSize(kWidth, kHeight);
     if (parent != nullptr) {
@@ -51,16 +51,6 @@ FormAbout::FormAbout(Form* parent)
         Move(at.x + (size.width - kWidth) / 2, at.y + (size.height - kHeight) / 2);
     }
     InstallCallbacks();
-    if (parent != nullptr) {
-        parent->SetEnabled(false);
-        parent->SetBlocked(true);
-        parent->SetActiveDialog(this);
-    }
-}
-
-FormAbout::~FormAbout() {
-    Form* parent = LiveParent();
-    if (parent != nullptr && parent->GetActiveDialog() == this) ReleaseParent(parent);
 }
 
 void FormAbout::SetPicture(XImage* picture, int width, int height) {
@@ -75,16 +65,6 @@ void FormAbout::InstallCallbacks() {
     SetOnKeyChar(RouteKeyChar);
     SetOnKeyDown([](GUIElement* e, KeySym k) { static_cast<FormAbout*>(e)->FormKeyDown(k); });
     SetOnKeyUp([](GUIElement* e, KeySym k) { static_cast<FormAbout*>(e)->FormKeyUp(k); });
-}
-
-Form* FormAbout::LiveParent() const {
-    return parent_ref_ ? parent_ : nullptr;
-}
-
-void FormAbout::ReleaseParent(Form* parent) {
-    parent->SetActiveDialog(nullptr);
-    parent->SetEnabled(true);
-    parent->SetBlocked(false);
 }
 
 std::unique_ptr<CellControl> FormAbout::MakeLabel(const std::string& text, int width, int height) {
@@ -149,7 +129,7 @@ void FormAbout::BuildLinks(int left) {
 
 bool FormAbout::ConfirmClose() {
     OnClosing();
-    if (Form* parent = LiveParent()) ReleaseParent(parent);
+    parent_.Release();
     return true;
 }
 

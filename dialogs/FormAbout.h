@@ -14,7 +14,7 @@
 #include "controls/CellControl.h"
 #include "controls/PanelChildren.h"
 #include "graphics/MyImage.h"
-#include "toolkit/ElementRef.h"
+#include "dialogs/DialogParent.h"
 #include "toolkit/Form.h"
 
 namespace sassorbi {
@@ -28,8 +28,6 @@ public:
 
     // Disables and blocks the parent until the dialog closes.
     explicit FormAbout(Form* parent);
-    // A dialog deleted while still open gives its parent back.
-    ~FormAbout() override;
 
     // Store only: called before the dialog is shown.
     void SetNameText(const std::string& text) { name_text_ = text; }
@@ -69,15 +67,13 @@ public:
 
 private:
     void InstallCallbacks();
-    Form* LiveParent() const;
-    void ReleaseParent(Form* parent);
     // A left-aligned label of the text column.
     std::unique_ptr<CellControl> MakeLabel(const std::string& text, int width, int height);
     void BuildPicture(int panel_height);
     void BuildLinks(int left);
 
-    Form* parent_;
-    ElementRef parent_ref_;
+    // Given back when the dialog closes, or when it is deleted while still open.
+    DialogParent parent_;
     std::string name_text_;
     std::string second_text_;
     std::string description_;

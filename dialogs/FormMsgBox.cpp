@@ -42,18 +42,8 @@ FormMsgBox* Open(int kind, bool yes_mode, Form* parent, const std::string& messa
 
 FormMsgBox::FormMsgBox(int kind, bool yes_mode, Screen* screen, Form* parent,
                        const std::string& title, const std::string& message)
-    : Form(0, false),
-      parent_(parent),
-      parent_ref_(parent),
-      message_(message),
-      yes_mode_(yes_mode),
-      kind_(kind) {
+    : Form(0, false), parent_(parent, this), message_(message), yes_mode_(yes_mode), kind_(kind) {
     if (screen != nullptr) SetScreen(screen);
-    if (parent != nullptr) {
-        parent->SetEnabled(false);
-        parent->SetBlocked(true);
-        parent->SetActiveDialog(this);
-    }
     SetSize(kWidth, kHeight);
     if (parent != nullptr) {
         const Point at = parent->GetLocation();
@@ -67,8 +57,6 @@ FormMsgBox::FormMsgBox(int kind, bool yes_mode, Screen* screen, Form* parent,
 }
 
 FormMsgBox::~FormMsgBox() {
-    Form* parent = LiveParent();
-    if (parent != nullptr && parent->GetActiveDialog() == this) ReleaseParent(parent);
     DestroyWindow();
 }
 
@@ -83,16 +71,6 @@ void FormMsgBox::InstallCallbacks() {
     SetOnClick([](GUIElement* e, uint64_t, Point p) { static_cast<FormMsgBox*>(e)->FormClick(p); });
     SetOnMouseDown(
         [](GUIElement* e, uint64_t, Point p) { static_cast<FormMsgBox*>(e)->FormMouseDown(p); });
-}
-
-Form* FormMsgBox::LiveParent() const {
-    return parent_ref_ ? parent_ : nullptr;
-}
-
-void FormMsgBox::ReleaseParent(Form* parent) {
-    parent->SetActiveDialog(nullptr);
-    parent->SetEnabled(true);
-    parent->SetBlocked(false);
 }
 
 void FormMsgBox::Configure(int kind, bool yes_mode, const std::string& title,
@@ -128,12 +106,12 @@ void FormMsgBox::BuildControls() {
 }
 
 bool FormMsgBox::ConfirmClose() {
-    if (Form* parent = LiveParent()) ReleaseParent(parent);
+    parent_.Release();
     return true;
 }
 
 void FormMsgBox::ReportResult() {
-    if (Form* parent = LiveParent()) parent->DialogResult(kind_, result_);
+    if (Form* parent = parent_.Get()) parent->DialogResult(kind_, result_);
 }
 
 void FormMsgBox::ResizeHook() {}

@@ -11,7 +11,7 @@
 
 #include "controls/ButtonCustom.h"
 #include "controls/CellControl.h"
-#include "toolkit/ElementRef.h"
+#include "dialogs/DialogParent.h"
 #include "toolkit/Form.h"
 
 namespace sassorbi {
@@ -64,11 +64,9 @@ public:
 
 private:
     void InstallCallbacks();
-    Form* LiveParent() const;
-    void ReleaseParent(Form* parent);
 
-    Form* parent_;
-    ElementRef parent_ref_;
+    // Given back when the dialog closes, or when it is deleted while still open.
+    DialogParent parent_;
     std::string message_;
     bool yes_mode_;
     int kind_;

@@ -22,14 +22,9 @@ std::string& PlayerName() {
 }
 
 FormNamePlayer::FormNamePlayer(Form* parent, uint64_t owner, const std::string& title)
-    : Form(owner, true), parent_(parent), parent_ref_(parent) {
+    : Form(owner, true), parent_(parent, this) {
     PlayerName().clear();
-    if (parent != nullptr) {
-        SetScreen(parent->GetScreen());
-        parent->SetEnabled(false);
-        parent->SetActiveDialog(this);
-        parent->SetBlocked(true);
-    }
+    if (parent != nullptr) SetScreen(parent->GetScreen());
     SetSize(250, 115);
     SetTitle(title);
     InstallCallbacks();
@@ -37,11 +32,6 @@ FormNamePlayer::FormNamePlayer(Form* parent, uint64_t owner, const std::string& 
 
 FormNamePlayer::FormNamePlayer(uint64_t owner, const std::string& title)
     : FormNamePlayer(nullptr, owner, title) {}
-
-FormNamePlayer::~FormNamePlayer() {
-    Form* parent = LiveParent();
-    if (parent != nullptr && parent->GetActiveDialog() == this) ReleaseParent(parent);
-}
 
 void FormNamePlayer::InstallCallbacks() {
     SetOnLoad([](GUIElement* e, uint64_t) { static_cast<FormNamePlayer*>(e)->BuildControls(); });
@@ -51,16 +41,6 @@ void FormNamePlayer::InstallCallbacks() {
         [](GUIElement* e, char c) { return static_cast<FormNamePlayer*>(e)->FormKeyChar(c); });
     SetOnKeyDown([](GUIElement* e, KeySym k) { static_cast<FormNamePlayer*>(e)->FormKeyDown(k); });
     SetOnKeyUp([](GUIElement* e, KeySym k) { static_cast<FormNamePlayer*>(e)->FormKeyUp(k); });
-}
-
-Form* FormNamePlayer::LiveParent() const {
-    return parent_ref_ ? parent_ : nullptr;
-}
-
-void FormNamePlayer::ReleaseParent(Form* parent) {
-    parent->SetActiveDialog(nullptr);
-    parent->SetEnabled(true);
-    parent->SetBlocked(false);
 }
 
 // A centred message line, the name box below it and the OK button at the bottom.
@@ -88,7 +68,7 @@ void FormNamePlayer::BuildControls() {
 
 bool FormNamePlayer::ConfirmClose() {
     OnClosing();
-    if (Form* parent = LiveParent()) ReleaseParent(parent);
+    parent_.Release();
     return true;
 }
 

@@ -12,7 +12,7 @@
 #include "controls/ButtonCustom.h"
 #include "controls/CellControl.h"
 #include "controls/TextBoxCustom.h"
-#include "toolkit/ElementRef.h"
+#include "dialogs/DialogParent.h"
 #include "toolkit/Form.h"
 
 namespace sassorbi {
@@ -26,8 +26,6 @@ public:
     FormNamePlayer(Form* parent, uint64_t owner, const std::string& title);
     // Without a parent: the caller gives the screen with SetScreen before showing it.
     FormNamePlayer(uint64_t owner, const std::string& title);
-    // A dialog deleted while still open gives its parent back.
-    ~FormNamePlayer() override;
 
     virtual void BuildControls();
     // Gives the parent back; always agrees to close.
@@ -48,12 +46,9 @@ public:
 
 private:
     void InstallCallbacks();
-    // The parent, unless it has been destroyed meanwhile.
-    Form* LiveParent() const;
-    void ReleaseParent(Form* parent);
 
-    Form* parent_ = nullptr;
-    ElementRef parent_ref_;
+    // Given back when the dialog closes, or when it is deleted while still open.
+    DialogParent parent_;
     std::unique_ptr<TextBoxCustom> name_box_;
     std::unique_ptr<CellControl> message_label_;
     std::unique_ptr<ButtonCustom> ok_button_;
