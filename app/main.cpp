@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "devices/Joystick.h"
 #include "game/FormMain.h"
 #include "toolkit/Application.h"

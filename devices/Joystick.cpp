@@ -9,7 +9,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "devices/JoystickReader.h"
 #include "util/ChildProcesses.h"
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "util/Files.h"
 #include "util/Text.h"
 

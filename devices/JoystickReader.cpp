@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-#include "app/Log.h"
+#include "util/Log.h"
 
 namespace sassorbi {
 namespace {

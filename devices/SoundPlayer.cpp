@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "util/ChildProcesses.h"
 #include "util/Files.h"
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "game/FormGames.h"
 #include "game/PixelCopy.h"
 #include "graphics/PictureFile.h"

@@ -1,6 +1,6 @@
 #include "graphics/BmpReaders.h"
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "graphics/BmpFile.h"
 #include "graphics/BmpSource.h"
 

@@ -1,6 +1,6 @@
 #include "graphics/FontSpec.h"
 
-#include "app/Log.h"
+#include "util/Log.h"
 
 namespace sassorbi {
 

@@ -1,6 +1,6 @@
 #include "graphics/Graphics.h"
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "graphics/SharedFont.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"

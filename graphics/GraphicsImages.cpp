@@ -8,7 +8,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "graphics/Graphics.h"
 #include "graphics/MyImage.h"
 #include "graphics/PixelEncoding.h"

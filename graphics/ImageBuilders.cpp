@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "graphics/MyImage.h"
 #include "graphics/PixelEncoding.h"
 #include "toolkit/Form.h"

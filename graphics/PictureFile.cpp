@@ -1,6 +1,6 @@
 #include "graphics/PictureFile.h"
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "util/Files.h"
 
 namespace sassorbi {

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "toolkit/Form.h"
 #include "toolkit/GUIElement.h"
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "toolkit/Application.h"
 #include "toolkit/ElementRef.h"
 #include "toolkit/Screen.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/Log.h"
+#include "util/Log.h"
 
 namespace sassorbi {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "app/Log.h"
+#include "util/Log.h"
 #include "tests/support/TempFolder.h"
 
 namespace sassorbi {
