@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "game/FormGames.h"
-#include "game/PixelCopy.h"
+#include "graphics/PixelCopy.h"
 #include "game/Sprite.h"
 #include "toolkit/Application.h"
 #include "toolkit/MonotonicClock.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "devices/JoystickConfig.h"
-#include "game/PixelCopy.h"
+#include "graphics/PixelCopy.h"
 #include "game/Sprite.h"
 #include "toolkit/Application.h"
 #include "toolkit/Screen.h"

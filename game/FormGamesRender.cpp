@@ -5,7 +5,7 @@
 
 #include "util/Log.h"
 #include "game/FormGames.h"
-#include "game/PixelCopy.h"
+#include "graphics/PixelCopy.h"
 #include "graphics/PictureFile.h"
 #include "toolkit/Screen.h"
 #include "util/Files.h"

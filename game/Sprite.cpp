@@ -1,7 +1,7 @@
 #include "game/Sprite.h"
 
 #include "game/FormGames.h"
-#include "game/PixelCopy.h"
+#include "graphics/PixelCopy.h"
 #include "toolkit/Screen.h"
 
 namespace sassorbi {

@@ -5,13 +5,12 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 #include "util/Log.h"
 #include "graphics/Graphics.h"
 #include "graphics/MyImage.h"
-#include "graphics/PixelEncoding.h"
+#include "graphics/PixelCopy.h"
 #include "toolkit/Form.h"
 #include "toolkit/Screen.h"
 
@@ -31,39 +30,6 @@ void ClipSpan(int* start, int* length, int* source, int low, int high) {
         *start = low;
     }
     *length = std::min(*length, high - *start);
-}
-
-// The key colour as a pixel of the image's visual.
-unsigned long KeyPixel(const XImage& image, Colour key) {
-    const auto rgb = static_cast<unsigned long>(key);
-    return EncodePixel((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF, image.red_mask,
-                       image.green_mask, image.blue_mask);
-}
-
-// Copies the source pixels that are not the key into the read-back background.
-void CombineOverBackground(const XImage& source, int src_x, int src_y, XImage* background,
-                           Colour key) {
-    const unsigned long colour_bits = source.red_mask | source.green_mask | source.blue_mask;
-    const unsigned long key_pixel = KeyPixel(source, key);
-    const bool whole_words = source.bits_per_pixel == 32 && background->bits_per_pixel == 32 &&
-                             source.byte_order == LSBFirst && background->byte_order == LSBFirst;
-    for (int row = 0; row < background->height; ++row) {
-        for (int column = 0; column < background->width; ++column) {
-            if (whole_words) {
-                uint32_t pixel;
-                std::memcpy(
-                    &pixel,
-                    source.data + (src_y + row) * source.bytes_per_line + (src_x + column) * 4, 4);
-                if ((pixel & colour_bits) == key_pixel) continue;
-                std::memcpy(background->data + row * background->bytes_per_line + column * 4,
-                            &pixel, 4);
-            } else {
-                const unsigned long pixel =
-                    XGetPixel(const_cast<XImage*>(&source), src_x + column, src_y + row);
-                if ((pixel & colour_bits) != key_pixel) XPutPixel(background, column, row, pixel);
-            }
-        }
-    }
 }
 
 }  // namespace
@@ -125,7 +91,7 @@ void Graphics::PutSubImageTransparent(int x, int y, int w, int h, XImage* image,
     ServerImage background(XGetImage(display_, window_, x, y, static_cast<unsigned>(w),
                                      static_cast<unsigned>(h), AllPlanes, ZPixmap));
     if (!background) return;
-    CombineOverBackground(*image, src_x, src_y, background.get(), key);
+    BlitKeyed(*image, src_x, src_y, w, h, background.get(), 0, 0, key);
     XPutImage(display_, window_, gc_, background.get(), 0, 0, x, y, static_cast<unsigned>(w),
               static_cast<unsigned>(h));
     Flush();

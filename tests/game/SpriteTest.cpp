@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/PixelCopy.h"
+#include "graphics/PixelCopy.h"
 #include "game/Sprite.h"
 #include "game/SpriteAnim.h"
 #include "tests/game/GameFixture.h"

@@ -1,9 +1,12 @@
 #pragma once
-// Copies between client images of one pixel layout, the work of every frame. Whole rows go
-// with memcpy; the colour-keyed copy of sprites works on whole 32-bit pixels where the
-// layout has them. Callers clip; these functions trust their rectangles.
+// Copies between images of the window's pixel layout: the one place that knows where the
+// colour channels sit in a pixel. Whole rows go with memcpy; the colour-keyed copies work on
+// whole 32-bit pixels where the layout has them. Callers clip; these functions trust their
+// rectangles.
 
 #include <X11/Xlib.h>
+
+#include "toolkit/Geometry.h"
 
 namespace sassorbi {
 
@@ -15,6 +18,9 @@ void CopyRect(const XImage& from, XImage* to, int x, int y, int w, int h);
 // colour is pure black are skipped.
 void BlitImage(const XImage& from, int src_x, int src_y, int w, int h, XImage* to, int x, int y,
                bool transparent);
+// The same, skipping the pixels whose colour is key (0xRRGGBB).
+void BlitKeyed(const XImage& from, int src_x, int src_y, int w, int h, XImage* to, int x, int y,
+               Colour key);
 // A w x h cut of from at (0, top) as a new image of the same layout; rows beyond the end
 // of from are transparent (black).
 XImage* CutImage(Display* display, int screen_number, const XImage& from, int top, int w, int h);
