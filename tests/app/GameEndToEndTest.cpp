@@ -14,7 +14,6 @@
 #include "tests/support/GameProcess.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
-#include "toolkit/MonotonicClock.h"
 
 namespace sassorbi::testing {
 namespace {
@@ -43,19 +42,6 @@ protected:
         return false;
     }
 
-    // Sweeps the ship left and right until the name dialog opens.
-    Window PlayUntilGameOver(int timeout_ms) {
-        const int64_t deadline = MonotonicMilliseconds() + timeout_ms;
-        Window dialog = 0;
-        for (bool left = true; dialog == 0 && MonotonicMilliseconds() < deadline; left = !left) {
-            XSetInputFocus(driver(), game->GameWindow(), RevertToParent, CurrentTime);
-            game->Hold(left ? XK_Left : XK_Right, true);
-            dialog = game->FindWindow("Classifica", 1500);
-            game->Hold(left ? XK_Left : XK_Right, false);
-        }
-        return dialog;
-    }
-
     TempFolder folder;
     std::unique_ptr<GameProcess> game;
 };
@@ -73,7 +59,7 @@ TEST_F(GameEndToEndTest, APlayerGoesFromTheTitleToTheTopTenAndQuits) {
     ASSERT_TRUE(WaitFor([&] { return game->Shows("cattedrale.bin") && ShowsHud(); }, 15000))
         << "level 2 after the level screen";
 
-    const Window dialog = PlayUntilGameOver(180000);
+    const Window dialog = game->PlayUntilGameOver(180000);
     ASSERT_NE(dialog, 0u) << "the asteroids never took the three lives";
     for (KeySym key : {XK_z, XK_o, XK_e, XK_Return})
         game->Tap(dialog, key);

@@ -1,6 +1,7 @@
 #include "tests/support/GameProcess.h"
 
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <pwd.h>
@@ -58,6 +59,9 @@ GameProcess::GameProcess(Display* driver, const std::string& program)
     fs::copy_file(program, program_);
 }
 
+GameProcess::GameProcess(Display* driver, const std::string& program, InPlace)
+    : driver_(driver), program_(program), folder_(fs::path(program).parent_path()) {}
+
 GameProcess::~GameProcess() {
     if (pid_ <= 0) return;
     kill(pid_, SIGKILL);
@@ -80,6 +84,7 @@ void GameProcess::Launch(const std::vector<std::string>& extra_env, bool as_nobo
     const int out = open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0666);
     dup2(out, STDOUT_FILENO);
     dup2(out, STDERR_FILENO);
+    if (!folder_.empty() && chdir(folder_.c_str()) != 0) _exit(126);
     if (nobody != nullptr && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
         _exit(126);
     std::vector<std::string> command = Wrapper();
@@ -109,6 +114,18 @@ int GameProcess::Close(int timeout_ms) {
     XSendEvent(driver_, window_, False, NoEventMask, &event);
     XSync(driver_, False);
     return WaitForExit(timeout_ms);
+}
+
+Window GameProcess::PlayUntilGameOver(int timeout_ms) {
+    const int64_t deadline = MonotonicMilliseconds() + timeout_ms;
+    Window dialog = 0;
+    for (bool left = true; dialog == 0 && MonotonicMilliseconds() < deadline; left = !left) {
+        XSetInputFocus(driver_, window_, RevertToParent, CurrentTime);
+        Hold(left ? XK_Left : XK_Right, true);
+        dialog = FindWindow("Classifica", 1500);
+        Hold(left ? XK_Left : XK_Right, false);
+    }
+    return dialog;
 }
 
 Window GameProcess::FindWindow(const std::string& title_prefix, int timeout_ms) {

@@ -17,6 +17,10 @@ class GameProcess {
 public:
     // Prepares the game directory in the current working directory.
     explicit GameProcess(Display* driver, const std::string& program = SASSORBI_EXECUTABLE);
+    // Runs the program where it lies, started in its own folder as play.sh and the launcher
+    // are; nothing is copied, and its output still goes to stdout.txt here.
+    struct InPlace {};
+    GameProcess(Display* driver, const std::string& program, InPlace);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
@@ -30,6 +34,9 @@ public:
     // Asks the window to close as a window manager does, and waits for the exit status.
     int Close(int timeout_ms = 10000);
     pid_t Pid() const { return pid_; }
+
+    // Sweeps the ship left and right until the name dialog opens, which it returns (or 0).
+    Window PlayUntilGameOver(int timeout_ms);
 
     // The first viewable top-level window whose title starts with the prefix, or 0.
     Window FindWindow(const std::string& title_prefix, int timeout_ms);
@@ -49,6 +56,7 @@ public:
 private:
     Display* driver_;
     std::string program_;
+    std::string folder_;  // where it starts, when not here
     pid_t pid_ = 0;
     Window window_ = 0;
 };
