@@ -9,6 +9,7 @@
 #include "toolkit/ElementRef.h"
 #include "toolkit/Form.h"
 #include "toolkit/KeyRepeat.h"
+#include "toolkit/PressedKeys.h"
 
 namespace sassorbi {
 namespace {
@@ -24,6 +25,11 @@ TranslatedKey Translate(XKeyEvent& event) {
     const int length = XLookupString(&event, text, sizeof text, &key, nullptr);
     const auto first = length > 0 ? static_cast<unsigned char>(text[0]) : 0;
     return {key, first <= 127 ? static_cast<char>(first) : '\0'};
+}
+
+PressedKeys& Pressed() {
+    static PressedKeys keys;
+    return keys;
 }
 
 // The first tab stop after the focused control (by id), wrapping to the form's first one.
@@ -54,17 +60,21 @@ void NavigateTab(Form* form) {
 void OnKeyPress(Form* form, XKeyEvent& event) {
     if (!form->IsEnabled()) return;
     const TranslatedKey key = Translate(event);
+    Pressed().Press(event, key.character);
     ElementRef form_ref(form);
     if (GUIElement* focused = Application::GetFocusedElement()) focused->KeyDown(key.key);
     if (form_ref) form->KeyDown(key.key);
 }
 
-// Characters are delivered on release; Tab moves the focus unless the focused control
-// takes Tab as an ordinary key (it is not a tab stop).
+// Characters are delivered on release, as the press translated them; Tab moves the focus
+// unless the focused control takes Tab as an ordinary key (it is not a tab stop).
 void OnKeyRelease(Display* display, Form* form, XKeyEvent& event, bool detectable_auto_repeat) {
-    if (!form->IsEnabled()) return;
     if (!detectable_auto_repeat && IsAutoRepeatRelease(display, event)) return;
-    const TranslatedKey key = Translate(event);
+    char pressed = 0;
+    const bool seen = Pressed().Release(event, &pressed);
+    if (!form->IsEnabled()) return;
+    TranslatedKey key = Translate(event);
+    if (seen) key.character = pressed;
     ElementRef form_ref(form);
     GUIElement* focused = Application::GetFocusedElement();
     if (key.key == XK_Tab && (focused == nullptr || focused->IsTabStop())) {

@@ -46,6 +46,40 @@ TEST_F(EventLoopTest, KeysGoToTheFocusedControlFirstAndCharactersArriveOnRelease
                                                     "A.KeyUp:61", "F.KeyChar:97", "F.KeyUp:61"}));
 }
 
+// Fast typists and input tools let go of Shift before the letter; the letter keeps the case
+// it had when it went down. A release whose press went to another window is translated as
+// it comes.
+TEST_F(EventLoopTest, AReleaseGivesTheCharacterItsPressTranslatedTo) {
+    auto characters = [] {
+        std::vector<std::string> found;
+        for (const std::string& event : EventsOf("F"))
+            if (event.rfind("F.KeyChar:", 0) == 0) found.push_back(event);
+        return found;
+    };
+    Focus(*form);
+    PressKey(XK_Shift_L);
+    PressKey(XK_a);
+    ReleaseKey(XK_Shift_L);
+    ReleaseKey(XK_a);
+    PressKey(XK_b);
+    PressKey(XK_Shift_L);
+    ReleaseKey(XK_b);
+    ReleaseKey(XK_Shift_L);
+    ASSERT_TRUE(WaitForEvent("F.KeyUp:ffe1", 2));
+    EXPECT_EQ(characters(), (std::vector<std::string>{"F.KeyChar:65", "F.KeyChar:98"}));
+
+    EventLog().clear();
+    auto other = MakeForm(400, 50, 100, 100);
+    Focus(*other);
+    PressKey(XK_c);
+    Focus(*form);
+    PressKey(XK_Shift_L);
+    ReleaseKey(XK_c);
+    ReleaseKey(XK_Shift_L);
+    ASSERT_TRUE(WaitForEvent("F.KeyUp:ffe1"));
+    EXPECT_EQ(characters(), (std::vector<std::string>{"F.KeyChar:67"}));
+}
+
 TEST_F(EventLoopTest, ADisabledFormGetsOnlyItsOwnMouseDownAndClick) {
     auto a = MakeProbe("A", 10, 10, 40, 20);
     Focus(*form);
