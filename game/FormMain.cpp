@@ -52,6 +52,7 @@ void FormMain::RunApp() {
     RenderText(240, 160, Credit(), 0xFFFF00);
     title_text_height_ = GetGraphics()->TextHeight();
     top_ten_ = ScoreTable("Sassorbi").ReadEntries();
+    top_ten_index_ = 0;
     state_ = GameState::Title;
     SetFocus();
 }
@@ -73,9 +74,11 @@ void FormMain::TitleScreen() {
 void FormMain::ShowTopTenEntry() {
     RenderRect(0, 0, GetWidth(), title_text_height_ + 14, kNearBlack);
     if (show_entry_) {
+        // Wrapped here, where the table's size is known: it may have shrunk since the last turn.
+        top_ten_index_ %= top_ten_.size();
         const std::string place = IntToString(static_cast<int64_t>(top_ten_index_) + 1, ' ', 2);
         RenderText(5, 7, "Top Ten: " + place + "\260 Score " + top_ten_[top_ten_index_], kWhite);
-        top_ten_index_ = (top_ten_index_ + 1) % top_ten_.size();
+        ++top_ten_index_;
     }
     show_entry_ = !show_entry_;
 }

@@ -62,10 +62,11 @@ protected:
     void MovePlayerY(int dy);
     void InputStep();
     bool CollectDiamonds();
+    // One turn of the title's top strip: cleared, and every other turn the next entry.
+    void ShowTopTenEntry();
 
 private:
     void TitleScreen();
-    void ShowTopTenEntry();
     void PlayingTick();
     void WaitingTick();
     void StartGame();

@@ -14,6 +14,7 @@
 #include "tests/support/XHarness.h"
 #include "toolkit/MonotonicClock.h"
 #include "util/Files.h"
+#include "util/Text.h"
 
 namespace sassorbi::testing {
 namespace {
@@ -202,6 +203,35 @@ TEST_F(FormMainTest, TheTitleStripShowsTheTopTenInTurnAndNothingWithoutATable) {
         },
         8000);
     EXPECT_TRUE(white_text) << "an entry appears in the top strip";
+}
+
+// A hand-edited table of twelve lines is cut to ten by the next game; back on the title
+// screen the strip starts again at the best entry of the table as it is now.
+TEST_F(FormMainTest, TheTitleStripStartsAtTheTopOfATableThatShrank) {
+    CreateFolder("Data/Sassorbi");
+    CreateFolder("Data/Sassorbi/Score");
+    std::string table;
+    for (int i = 1; i <= 11; ++i)
+        table += "000001" + IntToString(i, '0', 2) + " short\n";
+    table += "00099999 " + std::string(50, 'W') + "\n";  // the best, and much the widest
+    WriteFile("Data/Sassorbi/Score/Classifica.txt", table);
+    game->SetState(GameState::ScoreSaved);
+    game->KeyCharHook('x');
+    ASSERT_EQ(game->GetState(), GameState::Title);
+    for (int turn = 0; turn < 22; ++turn)
+        game->ShowTopTenEntry();  // the first eleven lines shown, the twelfth is next
+
+    game->SaveScore();
+    ASSERT_EQ(ReadFile("Data/Sassorbi/Score/Classifica.txt").substr(0, 9), "00099999 ");
+    game->KeyCharHook('x');
+    ASSERT_EQ(game->GetState(), GameState::Title);
+    game->ShowTopTenEntry();
+    bool wide = false;
+    for (int x = 400; x < 790 && !wide; ++x) {
+        for (int y = 5; y < 25 && !wide; ++y)
+            wide = (XGetPixel(game->GetStaticLayer(), x, y) & 0xFFFFFF) == 0xFFFFFF;
+    }
+    EXPECT_TRUE(wide) << "the best entry, first in the table read again";
 }
 
 }  // namespace

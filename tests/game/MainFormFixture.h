@@ -24,6 +24,7 @@ public:
     using FormMain::MovePlayerY;
     using FormMain::SetLevel;
     using FormMain::SetState;
+    using FormMain::ShowTopTenEntry;
     void Pause(int milliseconds) override { paused_ms += milliseconds; }
     int paused_ms = 0;
 };
