@@ -86,7 +86,7 @@ void PanelChildren::SetChildBackColor(Colour colour) {
 // Only the direct children: the registry lists a nested panel's contents after it.
 std::vector<GUIElement*> PanelChildren::Children() const {
     std::vector<GUIElement*> children;
-    for (GUIElement* element : Application::GetChildren(GetId())) {
+    for (GUIElement* element : Application::GetChildren(this)) {
         if (element->GetParent() == this) children.push_back(element);
     }
     return children;

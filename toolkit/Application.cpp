@@ -46,19 +46,18 @@ void RemoveFromList(std::vector<GUIElement*>& list, GUIElement* element) {
                    std::to_string(list.size()) + " id " + std::to_string(element->GetId()));
 }
 
-void AppendChildren(int id, std::vector<GUIElement*>& out) {
+// Matched by the parent itself, not its id: every element not created yet has id 0.
+void AppendChildren(const GUIElement* parent, std::vector<GUIElement*>& out) {
     for (GUIElement* element : State().elements) {
-        GUIElement* parent = element->GetParent();
-        if (!element->IsChild() || parent == nullptr || parent->GetId() != id) continue;
+        if (!element->IsChild() || element->GetParent() != parent) continue;
         out.push_back(element);
-        if (element->GetKind() == "panel") AppendChildren(element->GetId(), out);
+        if (element->GetKind() == "panel") AppendChildren(element, out);
     }
 }
 
-bool IsCandidate(GUIElement* element, int form_id) {
-    GUIElement* parent = element->GetParent();
+bool IsCandidate(GUIElement* element, const GUIElement* container) {
     return element->IsChild() && element->IsCreated() && element->IsVisible() &&
-           element->IsEnabled() && parent != nullptr && parent->GetId() == form_id;
+           element->IsEnabled() && element->GetParent() == container;
 }
 
 }  // namespace
@@ -117,13 +116,12 @@ Form* Application::FindFormByWindow(Window window) {
     return nullptr;
 }
 
-GUIElement* Application::FindElementAt(int form_id, Point point) {
+GUIElement* Application::FindElementAt(const GUIElement* container, Point point) {
     for (GUIElement* element : State().elements) {
-        if (!IsCandidate(element, form_id)) continue;
+        if (!IsCandidate(element, container)) continue;
         if (element->GetKind() == "panel") {
             const Point origin = element->GetLocation();
-            GUIElement* inside =
-                FindElementAt(element->GetId(), {point.x - origin.x, point.y - origin.y});
+            GUIElement* inside = FindElementAt(element, {point.x - origin.x, point.y - origin.y});
             if (inside != nullptr) return inside;
         } else if (element->HitTest(point)) {
             return element;
@@ -132,9 +130,9 @@ GUIElement* Application::FindElementAt(int form_id, Point point) {
     return nullptr;
 }
 
-std::vector<GUIElement*> Application::GetChildren(int id) {
+std::vector<GUIElement*> Application::GetChildren(const GUIElement* parent) {
     std::vector<GUIElement*> children;
-    AppendChildren(id, children);
+    AppendChildren(parent, children);
     return children;
 }
 

@@ -40,9 +40,10 @@ public:
     static Form* FindFormByWindow(Window window);
     // The first registered enabled, visible, created control of the form under the point;
     // panels are searched through, never returned.
-    static GUIElement* FindElementAt(int form_id, Point point);
-    // The form's controls in registration order, each panel followed by its contents.
-    static std::vector<GUIElement*> GetChildren(int id);
+    static GUIElement* FindElementAt(const GUIElement* form, Point point);
+    // The controls whose parent is the element, in registration order, each panel followed
+    // by its contents.
+    static std::vector<GUIElement*> GetChildren(const GUIElement* parent);
     static GUIElement* GetFocusedElement();
     static void SetFocusedElement(GUIElement* element);
     static void ClearFocus();

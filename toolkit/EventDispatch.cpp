@@ -34,7 +34,7 @@ PressedKeys& Pressed() {
 
 // The first tab stop after the focused control (by id), wrapping to the form's first one.
 GUIElement* NextTabStop(Form* form, GUIElement* focused) {
-    const std::vector<GUIElement*> children = Application::GetChildren(form->GetId());
+    const std::vector<GUIElement*> children = Application::GetChildren(form);
     for (GUIElement* child : children) {
         const bool after = focused == nullptr || static_cast<unsigned>(child->GetId()) >
                                                      static_cast<unsigned>(focused->GetId());
@@ -104,7 +104,7 @@ void OnLeftPress(Form* form, Point point) {
     GUIElement* focused = Application::GetFocusedElement();
     if (IsOnFocused(focused, form, point)) {
         focused->MouseDown(point);
-    } else if (GUIElement* found = Application::FindElementAt(form->GetId(), point)) {
+    } else if (GUIElement* found = Application::FindElementAt(form, point)) {
         ElementRef target(found);
         if (focused != nullptr && focused != found) focused->LostFocus();
         if (target && focused != found) found->GotFocus();
@@ -122,7 +122,7 @@ void OnLeftRelease(Form* form, Point point) {
     GUIElement* focused = Application::GetFocusedElement();
     // A control inside a panel is found by the search, not by its own (panel-relative) test.
     if (IsOnFocused(focused, form, point) ||
-        (focused != nullptr && Application::FindElementAt(form->GetId(), point) == focused)) {
+        (focused != nullptr && Application::FindElementAt(form, point) == focused)) {
         focused->Click(point);
     } else {
         LoseFocus(focused);

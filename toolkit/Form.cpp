@@ -111,7 +111,7 @@ bool Form::IsWindowViewable() const {
 void Form::Paint() {
     // Walk references: a control's paint may destroy controls.
     std::vector<ElementRef> children;
-    for (GUIElement* child : Application::GetChildren(GetId()))
+    for (GUIElement* child : Application::GetChildren(this))
         children.emplace_back(child);
     for (const ElementRef& ref : children) {
         GUIElement* child = ref.Get();

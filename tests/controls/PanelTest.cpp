@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/keysym.h>
+
 #include "controls/CheckBox.h"
 #include "controls/PanelChildren.h"
 #include "tests/controls/ControlTest.h"
 #include "tests/support/ProbeControl.h"
+#include "toolkit/Application.h"
 
 namespace sassorbi::testing {
 namespace {
@@ -99,6 +102,35 @@ TEST_F(PanelTest, HidingAPanelHidesItsChildrenBeforeErasingItself) {
     EXPECT_FALSE(witness.IsVisible());
     EXPECT_FALSE(panel->IsCreated());
     EXPECT_EQ(Count(30, 30, 150, 100, kGreen), 150 * 100);
+}
+
+// The fixture's panel is not shown either: both panels have no id yet.
+TEST_F(PanelTest, PanelsNotShownYetInsideOneAnotherAreWalkedByTabPaintAndHide) {
+    PanelChildren inner(panel.get());
+    ProbeControl inside(&inner, "inside", 5, 5, 20, 20);
+    ProbeControl outside(form.get(), "outside", 200, 150, 20, 20);
+    outside.SetTabStopFlag(true);
+    outside.Show();
+    Focus(*form);
+    TapKey(XK_Tab);
+    Settle();
+    EXPECT_EQ(Application::GetFocusedElement(), &outside);
+    const int paints = outside.paints;
+    XClearArea(display(), form->GetWindow(), 0, 0, 0, 0, True);
+    ASSERT_TRUE(PumpUntil([&] { return outside.paints > paints; }));
+    inner.Hide();
+    panel->Hide();
+    EXPECT_FALSE(inner.IsCreated());
+    EXPECT_FALSE(inside.IsCreated());
+    EXPECT_TRUE(outside.IsVisible());
+}
+
+TEST_F(PanelTest, AClickOnAControlInsideAShownPanelReachesThatControl) {
+    CheckBox box(panel.get(), "Dentro");
+    box.Move(10, 40);
+    panel->Show();
+    ClickAt(*form, 30 + 10 + 5, 30 + 40 + 5);
+    EXPECT_TRUE(PumpUntil([&] { return box.IsChecked(); }));
 }
 
 }  // namespace

@@ -33,8 +33,20 @@ TEST(RegistryTest, ChildrenComeInRegistrationOrderWithEachPanelFollowedByItsCont
     ProbeControl b(&board.root, "b", 0, 0, 10, 10);
     panel.Show();
     ProbeControl inside(&panel, "inside", 0, 0, 10, 10);
-    EXPECT_EQ(Names(Application::GetChildren(board.root.GetId())),
+    EXPECT_EQ(Names(Application::GetChildren(&board.root)),
               (std::vector<std::string>{"a", "panel", "inside", "b"}));
+}
+
+// Elements not created yet all have id 0: children are told apart by their parent itself.
+TEST(RegistryTest, ControlsOfElementsNotCreatedYetNeverCountAmongAnotherElementsChildren) {
+    Board board;
+    ProbeControl panel(&board.root, "panel", 0, 0, 50, 50, "panel");
+    ProbeControl inside(&panel, "inside", 0, 0, 10, 10);
+    Form dialog;
+    ProbeControl stranger(&dialog, "stranger", 0, 0, 10, 10);
+    EXPECT_EQ(Names(Application::GetChildren(&board.root)),
+              (std::vector<std::string>{"panel", "inside"}));
+    EXPECT_EQ(Names(Application::GetChildren(&dialog)), (std::vector<std::string>{"stranger"}));
 }
 
 TEST(RegistryTest, TheFirstRegisteredControlUnderThePointerWinsAndPanelsAreSearchedThrough) {
@@ -47,12 +59,12 @@ TEST(RegistryTest, TheFirstRegisteredControlUnderThePointerWinsAndPanelsAreSearc
     for (ProbeControl* control : {&under, &over, &panel, &inside, &disabled})
         control->Show();
     disabled.SetEnabled(false);
-    const int id = board.root.GetId();
-    EXPECT_EQ(Application::FindElementAt(id, {30, 30}), &under);
-    EXPECT_EQ(Application::FindElementAt(id, {60, 60}), &over);
-    EXPECT_EQ(Application::FindElementAt(id, {115, 115}), &inside);
-    EXPECT_EQ(Application::FindElementAt(id, {170, 170}), nullptr) << "a panel is never hit";
-    EXPECT_EQ(Application::FindElementAt(id, {305, 305}), nullptr) << "disabled";
+    const GUIElement* root = &board.root;
+    EXPECT_EQ(Application::FindElementAt(root, {30, 30}), &under);
+    EXPECT_EQ(Application::FindElementAt(root, {60, 60}), &over);
+    EXPECT_EQ(Application::FindElementAt(root, {115, 115}), &inside);
+    EXPECT_EQ(Application::FindElementAt(root, {170, 170}), nullptr) << "a panel is never hit";
+    EXPECT_EQ(Application::FindElementAt(root, {305, 305}), nullptr) << "disabled";
 }
 
 TEST(RegistryTest, ADestroyedElementLeavesNoFocusBehind) {
