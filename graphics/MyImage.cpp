@@ -13,7 +13,8 @@ MyImage::MyImage(GUIElement* parent, XImage* image) : image_(image) {
     SetDrawable(true);
 }
 
-MyImage::MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h) : embedded_(embedded) {
+MyImage::MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h)
+    : embedded_(embedded), embedded_width_(w), embedded_height_(h) {
     SetParent(parent);
     SetKind("image");
     SetDrawable(true);
@@ -31,6 +32,15 @@ void MyImage::ReleaseDerivedImage() {
     owns_image_ = false;
 }
 
+// Decoded at the picture's own size, whatever the control's.
+void MyImage::BuildDerivedImage() {
+    const std::vector<uint8_t> rgb =
+        DecodeEmbeddedImage(embedded_width_, embedded_height_, embedded_);
+    image_ = CreateImageFromRGB(this, rgb.empty() ? nullptr : rgb.data(), embedded_width_,
+                                embedded_height_);
+    owns_image_ = image_ != nullptr;
+}
+
 void MyImage::Repaint() {
     if (IsCreated()) Paint();
 }
@@ -44,9 +54,11 @@ void MyImage::SetImage(XImage* image) {
     Repaint();
 }
 
-void MyImage::SetEmbeddedImage(const uint8_t* embedded) {
+void MyImage::SetEmbeddedImage(const uint8_t* embedded, int w, int h) {
     ReleaseDerivedImage();
     embedded_ = embedded;
+    embedded_width_ = w;
+    embedded_height_ = h;
     Repaint();
 }
 
@@ -64,16 +76,11 @@ void MyImage::Paint() {
     Graphics graphics(static_cast<Form*>(GetOwnerForm()));
     const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
     const int w = GetWidth(), h = GetHeight();
-    if (embedded_ != nullptr && image_ == nullptr) {
-        const std::vector<uint8_t> rgb = DecodeEmbeddedImage(w, h, embedded_);
-        image_ = CreateImageFromRGB(this, rgb.empty() ? nullptr : rgb.data(), w, h);
-        owns_image_ = image_ != nullptr;
-    }
-    if (image_ != nullptr) {
-        graphics.PutImage(at.x, at.y, w, h, image_);
-    } else {
+    if (embedded_ != nullptr && image_ == nullptr) BuildDerivedImage();
+    // A picture smaller than the control leaves the rest in the surrounding colour.
+    if (image_ == nullptr || image_->width < w || image_->height < h)
         graphics.FillRectangle(at.x, at.y, w, h, 0, kNoColour, SurroundingColour(*this));
-    }
+    if (image_ != nullptr) graphics.PutImage(at.x, at.y, w, h, image_);
     if (!border_) return;
     graphics.DrawLine(at.x, at.y, at.x + w - 1, at.y, 0x000000);
     graphics.DrawLine(at.x, at.y + h - 1, at.x, at.y, 0x000000);

@@ -49,12 +49,14 @@ public:
 
     // The image stays the caller's.
     MyImage(GUIElement* parent, XImage* image);
-    // The picture is built from the embedded data when first painted, and owned.
+    // The picture of w x h pixels, which also becomes the control's size, is built from the
+    // embedded data when first painted, and owned.
     MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h);
     ~MyImage() override;
 
     virtual void SetImage(XImage* image);
-    virtual void SetEmbeddedImage(const uint8_t* embedded);
+    // The picture's own size goes with it: the data holds no more than w x h pixels.
+    virtual void SetEmbeddedImage(const uint8_t* embedded, int w, int h);
     virtual void SetBorder(bool border);
     virtual void SetEnabledFlag(bool enabled);
 
@@ -62,10 +64,13 @@ public:
 
 private:
     void ReleaseDerivedImage();
+    void BuildDerivedImage();
     void Repaint();
 
     XImage* image_ = nullptr;
     const uint8_t* embedded_ = nullptr;
+    int embedded_width_ = 0;
+    int embedded_height_ = 0;
     bool owns_image_ = false;
     bool border_ = false;
 };

@@ -150,5 +150,35 @@ TEST_F(ImageTest, TheImageControlShowsItsPictureWithABorderAndHideErasesIt) {
     EXPECT_FALSE(control.IsCreated());
 }
 
+// A 4 x 4 red embedded picture followed by bytes that would decode as blue: whatever is read
+// past the picture shows.
+std::vector<uint8_t> RedPictureThenBlueBytes() {
+    std::vector<uint8_t> data(48, 0);
+    data[3 * 1 + 0] = 0xFF;  // palette 1: red
+    data[3 * 2 + 2] = 0xFF;  // palette 2: blue
+    data.insert(data.end(), 4 * 2, 0x11);
+    data.insert(data.end(), 400, 0x22);
+    return data;
+}
+
+TEST_F(ImageTest, AnImageControlLargerThanItsEmbeddedPictureShowsOnlyThePicture) {
+    const std::vector<uint8_t> data = RedPictureThenBlueBytes();
+    form->SetBackColor(0x00FF00);
+    MyImage grown(form.get(), data.data(), 4, 4);
+    grown.SetLocation(10, 10);
+    grown.SetSize(20, 20);
+    grown.Show();
+    EXPECT_EQ(Pixel(10, 10), 0xFF0000u);
+    EXPECT_EQ(Pixel(13, 13), 0xFF0000u);
+    EXPECT_EQ(Pixel(20, 20), 0x00FF00u) << "beyond the picture: the form's colour";
+    const std::vector<uint8_t> other(48 + 20 * 10, 0);
+    MyImage replaced(form.get(), other.data(), 20, 20);
+    replaced.SetLocation(50, 10);
+    replaced.Show();
+    replaced.SetEmbeddedImage(data.data(), 4, 4);
+    EXPECT_EQ(Pixel(50, 10), 0xFF0000u);
+    EXPECT_EQ(Pixel(60, 20), 0x00FF00u) << "beyond the smaller picture";
+}
+
 }  // namespace
 }  // namespace sassorbi::testing
