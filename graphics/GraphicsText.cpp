@@ -95,10 +95,11 @@ void Graphics::DrawTextLines(int x, int y, int w, int h, std::string text, Colou
             DrawString(AlignedX(x, w, line, align), y + line_height - 1 + centring, line);
             return;
         }
-        // Not even one character fits: no later line could show anything either.
-        if (cut && line.empty()) return;
         if (cut) align = 0;
         DrawString(AlignedX(x, w, line, align), y + line_height - 1, line);
+        // An empty line whose rest is the same text again: not even one character fits, so
+        // no later line could show anything either. A blank at the front is trimmed away.
+        if (line.empty() && Trim(rest) == text) return;
         text = Trim(rest);
         y += line_height;
         h -= line_height;

@@ -68,6 +68,24 @@ TEST_F(TextTest, ALongWordWithoutSpacesBreaksWhereverItMust) {
     EXPECT_EQ(Box(0, 100, width, 60), Box(200, 100, width, 60));
 }
 
+// The first cut leaves only the blank on the first line: that line stays empty and the word
+// follows on the next lines, one line height apart, none centred. No letter here goes below
+// the baseline, so each line's ink stays inside its band.
+TEST_F(TextTest, AWrappedTextStartingWithABlankShowsItsWordOnTheFollowingLines) {
+    Graphics graphics(form.get());
+    const int ascent = graphics.TextHeight() - 1;
+    const int line = std::max(15, ascent + 1);
+    const int x = 10, y = 10, width = graphics.TextWidth("abcde");
+    graphics.DrawText(x, y, width, 4 * line, " abcdefhikl", kInk, kPaper, 0);
+    const auto band = [&](int n) { return Box(x, y + n * line, width - 1, line); };
+    EXPECT_EQ(CountOf(band(0), kPaper), (width - 1) * line) << "the first line is empty";
+    EXPECT_GT(CountOf(band(1), kInk), 0) << "abcde";
+    EXPECT_EQ(CountOf(Box(x, y + line, width - 1, line - ascent), kInk), 0)
+        << "above the second line's letters (baseline y + 2 x line - 1)";
+    EXPECT_GT(CountOf(band(2), kInk), 0) << "fhikl";
+    EXPECT_EQ(CountOf(band(3), kPaper), (width - 1) * line) << "nothing more";
+}
+
 TEST_F(TextTest, AfterACutTheRestIsLeftAlignedWhateverTheAlignment) {
     Graphics graphics(form.get());
     const int width = graphics.TextWidth("one two") + 30;
