@@ -57,8 +57,13 @@ void OptionBox::Create() {
 
 void OptionBox::MouseDown(Point) {}
 
+// An empty box has nothing to choose: no input gives it a selection or runs its command.
+bool OptionBox::CanChoose() const {
+    return IsEnabled() && Count() > 0;
+}
+
 void OptionBox::Click(Point point) {
-    if (IsEnabled()) {
+    if (CanChoose()) {
         const int top = ToFormCoordinates(GetLocation().x, GetLocation().y).y;
         const int item = (point.y - top) / kItemHeight;
         selected_ = std::min(item, Count() - 1);
@@ -68,7 +73,7 @@ void OptionBox::Click(Point point) {
 }
 
 void OptionBox::KeyDown(KeySym key) {
-    if (!IsEnabled() || !IsFocused() || (key != XK_Down && key != XK_Up)) return;
+    if (!CanChoose() || !IsFocused() || (key != XK_Down && key != XK_Up)) return;
     if (key == XK_Down) {
         SelectNext();
     } else {
@@ -78,7 +83,7 @@ void OptionBox::KeyDown(KeySym key) {
 }
 
 bool OptionBox::KeyChar(char character) {
-    if (IsEnabled() && IsFocused() && character == kSpace) {
+    if (CanChoose() && IsFocused() && character == kSpace) {
         SelectNext();
         if (!Changed()) return true;
     }

@@ -56,6 +56,7 @@ public:
     virtual void SetTextColour(Colour colour);
 
 private:
+    bool CanChoose() const;
     // Shows the new selection at once and runs the command; false once destroyed by it.
     bool Changed();
     void SelectNext();

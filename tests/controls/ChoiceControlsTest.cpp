@@ -145,6 +145,22 @@ TEST_F(OptionBoxTest, PicturesAreRoundWithTransparentCornersAndADot) {
     EXPECT_EQ(Pixel(21 + 10, top - 26 + 10), kWhite) << "unselected: no dot";
 }
 
+TEST_F(OptionBoxTest, AnEmptyBoxStaysWithoutASelectionAndRunsNoCommand) {
+    options->Clear();
+    FocusByTab(options.get());
+    TapKey(XK_Down);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.KeyUp:ff54") == 1; }));
+    EXPECT_EQ(options->GetSelected(), -1) << "Down";
+    TapKey(XK_space);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.KeyUp:20") == 1; }));
+    EXPECT_EQ(options->GetSelected(), -1) << "space";
+    TapKey(XK_Up);
+    ClickAt(*form, 60, 30);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("O.Click") == 1; }));
+    EXPECT_EQ(options->GetSelected(), -1) << "Up and a click";
+    EXPECT_EQ(CountEvents("O.Command"), 0);
+}
+
 TEST_F(OptionBoxTest, SelectionAndItemRules) {
     options->SetSelected(1);
     EXPECT_FALSE(options->SetSelected(5));
