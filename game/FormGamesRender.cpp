@@ -72,12 +72,13 @@ void FormGames::RipristinaSfondo(int x, int y, int w, int h, RestoreFrom from) {
     if (!from_background && full_redraw_) return;
     XImage* source = from_background ? background_.get() : static_layer_.get();
     if (source == nullptr || !screen_buffer_) return;
-    if (y + h > source->height) {
+    // Clipped at the start first, so the end checks below see the rectangle that is copied.
+    if (x < 0) w += x, x = 0;
+    if (y < 0) h += y, y = 0;
+    if (int64_t{y} + h > source->height) {
         WriteLog("RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer");
         h = source->height - y;
     }
-    x = std::max(x, 0);
-    y = std::max(y, 0);
     w = std::min(w, source->width - x);
     if (w <= 0 || h <= 0) return;
     if (from_background) CopyRect(*source, static_layer_.get(), x, y, w, h);

@@ -90,6 +90,28 @@ TEST_F(FormGamesTest, RestoringPastThePictureEndIsLoggedAndClamped) {
     EXPECT_EQ(Static(5, 149), kBlue);
 }
 
+// A rectangle that starts left of or above the picture loses the part outside it: only the
+// rest is restored, and nothing past the picture's end is read.
+TEST_F(FormGamesTest, RestoringFromANegativeOriginRestoresOnlyThePartInsideThePicture) {
+    const ClientImage red = Image(SolidRGB(kWidth, kHeight, 0xFF0000), kWidth, kHeight);
+    game->RenderImage(red.get(), 0, 0, kWidth, kHeight, true, false);
+    game->RipristinaSfondo(-10, 0, 20, 5, FormGames::RestoreFrom::kBackground);
+    EXPECT_EQ(Static(9, 2), kBlue);
+    EXPECT_EQ(Static(10, 2), 0xFF0000u) << "x = -10 and w = 20 end at column 9";
+    game->RipristinaSfondo(0, -10, 5, 20, FormGames::RestoreFrom::kBackground);
+    EXPECT_EQ(Buffer(2, 9), kBlue);
+    EXPECT_EQ(Buffer(2, 10), 0xFF0000u) << "y = -10 and h = 20 end at row 9";
+    ::testing::internal::CaptureStdout();
+    game->RipristinaSfondo(20, -10, 5, kHeight + 10, FormGames::RestoreFrom::kBackground);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "it ends at the last row";
+    EXPECT_EQ(Buffer(22, kHeight - 1), kBlue);
+    ::testing::internal::CaptureStdout();
+    game->RipristinaSfondo(40, -10, 5, kHeight + 20, FormGames::RestoreFrom::kBackground);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer\n");
+    EXPECT_EQ(Buffer(42, kHeight - 1), kBlue);
+}
+
 TEST_F(FormGamesTest, MissingFilesAreNamedInTheLogAndKeepTheCurrentPictures) {
     ::testing::internal::CaptureStdout();
     game->RenderSfondo("nothing.bin");
