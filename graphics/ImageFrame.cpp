@@ -86,8 +86,10 @@ void ImageFrame::Paint() {
     const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
     int src_x = 0, src_y = 0;
     XImage* image = FrameImage(&src_x, &src_y);
-    // The whole w x h area, so no pixel of an earlier frame stays under a transparent one.
-    if (transparent_ || image == nullptr) {
+    // The whole w x h area, so no pixel of an earlier frame stays under a transparent one or
+    // beside one smaller than the control.
+    const bool covers = image != nullptr && image->width - src_x >= w && image->height - src_y >= h;
+    if (transparent_ || !covers) {
         graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, SurroundingColour(*this));
     }
     if (image == nullptr) return;

@@ -139,6 +139,24 @@ TEST_F(ImageFrameTest, TransparentBlackShowsTheBackgroundOverTheWholeArea) {
     EXPECT_EQ(Pixel(63, 43), 0x00FF00u);
 }
 
+TEST_F(ImageFrameTest, AnOpaqueFrameSmallerThanTheControlLeavesNothingOfThePreviousOne) {
+    form->SetBackColor(0x00FF00);
+    ClientImage red = Image(8, 8, [](int, int) { return 0xFF0000u; });
+    ClientImage blue = Solid(0x0000FF);
+    ImageFrame frame(form.get(), {red.get(), blue.get()}, 0, 0);
+    Place(&frame, 100, 40, 8, 8);
+    ASSERT_EQ(Pixel(106, 46), 0xFF0000u);
+    frame.SetFrame(1, 0);
+    EXPECT_EQ(Pixel(101, 41), 0x0000FFu);
+    EXPECT_EQ(Pixel(106, 46), 0x00FF00u) << "past the 4 x 4 frame: the background";
+    ClientImage sheet = Image(12, 8, [](int x, int) { return x < 8 ? 0xFF0000u : 0x0000FFu; });
+    ImageFrame cell(form.get(), sheet.get(), 0, 0);
+    Place(&cell, 120, 40, 8, 8);
+    cell.SetFrame(1, 0);
+    EXPECT_EQ(Pixel(121, 41), 0x0000FFu);
+    EXPECT_EQ(Pixel(126, 46), 0x00FF00u) << "the cell at the sheet's edge is 4 pixels wide";
+}
+
 // A 4 x 4 embedded picture, nothing more: decoding any larger would read past it.
 std::vector<uint8_t> Embedded(uint8_t left, uint8_t right) {
     std::vector<uint8_t> picture(48, 0);
