@@ -38,11 +38,13 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
                        const std::string& replacement) {
     if (find.empty()) return text;
     std::string result = text;
-    // A replacement holding find would be found again forever: replace once and stop.
-    const bool replace_once = replacement.find(find) != std::string::npos;
-    for (size_t at = result.find(find); at != std::string::npos; at = result.find(find)) {
+    // Each search starts again at the beginning, so a replacement that forms a new find with
+    // the text before it is replaced too. A replacement holding find would be found again
+    // forever: then each search goes on after the replacement just made instead.
+    const bool restart = replacement.find(find) == std::string::npos;
+    for (size_t at = result.find(find); at != std::string::npos;
+         at = result.find(find, restart ? 0 : at + replacement.size())) {
         result.replace(at, find.size(), replacement);
-        if (replace_once) break;
     }
     return result;
 }

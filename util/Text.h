@@ -11,7 +11,8 @@ std::string Trim(const std::string& text);
 std::string TrimRight(const std::string& text);
 std::string ToUpper(const std::string& text);
 
-// Replaces find repeatedly, each search starting again from the beginning of the text.
+// Replaces find repeatedly, each search starting again from the beginning of the text; when
+// the replacement holds find, every occurrence in the text is replaced once, left to right.
 std::string ReplaceAll(const std::string& text, const std::string& find,
                        const std::string& replacement);
 

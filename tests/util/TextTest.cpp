@@ -28,9 +28,12 @@ TEST(TextTest, ReplaceAllRestartsFromTheBeginning) {
     EXPECT_EQ(ReplaceAll("a  b", " ", ""), "ab");
 }
 
+// A replacement holding the find: every occurrence of the original text, once, left to right.
 TEST(TextTest, ReplaceAllEndsOnFindsThatWouldRepeatForever) {
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
-    EXPECT_EQ(ReplaceAll("a.b.c", ".", ".."), "a..b.c");
+    EXPECT_EQ(ReplaceAll("a.b.c", ".", ".."), "a..b..c");
+    EXPECT_EQ(ReplaceAll("aaa", "a", "ba"), "bababa");
+    EXPECT_EQ(ReplaceAll("x-y", "-", "<->"), "x<->y");
 }
 
 TEST(TextTest, SplitKeepsInnerEmptyPartsButNoTrailingOne) {
