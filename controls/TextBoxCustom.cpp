@@ -267,15 +267,28 @@ void TextBoxCustom::SetPassword(bool password) {
     Redraw();
 }
 
-// The buffer of a created box keeps its size: its length can no longer change.
 void TextBoxCustom::SetDateMode(bool date_mode) {
     date_mode_ = date_mode;
     digits_only_ = date_mode;
     if (date_mode) {
-        SetMaxLength(10);
+        if (IsCreated()) {
+            ShortenBuffer(kDateLength);
+        } else {
+            SetMaxLength(kDateLength);
+        }
         shifting_delete_ = false;
     }
     Redraw();
+}
+
+// A created box never grows its buffer: it can only end earlier.
+void TextBoxCustom::ShortenBuffer(int length) {
+    if (length >= max_length_) return;
+    max_length_ = length;
+    buffer_.resize(static_cast<size_t>(max_length_) + 1);
+    buffer_[max_length_] = '\0';
+    caret_ = std::min(caret_, max_length_);
+    count_ = std::min(count_, max_length_);
 }
 
 void TextBoxCustom::SetShiftingDelete(bool shifting_delete) {

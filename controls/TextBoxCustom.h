@@ -21,6 +21,8 @@ class TextBoxCustom : public Child {
 public:
     // The cell cache never holds more cells than this.
     static constexpr int kMaxCells = 1600;
+    // dd/mm/yyyy
+    static constexpr int kDateLength = 10;
 
     TextBoxCustom(GUIElement* parent, const std::string& text);
 
@@ -61,7 +63,8 @@ public:
     void SetDigitsOnly(bool digits_only);
     void SetDecimalPoint(bool decimal_point);
     void SetPassword(bool password);
-    // Also digits only; when switched on before creation the maximum length becomes 10.
+    // Also digits only; when switched on the maximum length becomes 10, or stays smaller on
+    // a created box whose buffer is shorter.
     void SetDateMode(bool date_mode);
     // Delete closes the gap; switches multi-line on.
     void SetShiftingDelete(bool shifting_delete);
@@ -115,6 +118,7 @@ private:
     std::string BufferText() const;
     std::string EditableText() const;
     void StoreText(const std::string& text);
+    void ShortenBuffer(int length);
     // Painting the grid.
     int FirstIndexToPaint(bool full, int from) const;
     void EndLine(Graphics& graphics, const Grid& grid, int column, int row, int index);

@@ -95,6 +95,17 @@ TEST_F(TextBoxEditingTest, DateModeAddsTheSeparatorsAndBackspaceTakesOneWithItsD
     EXPECT_EQ(second->GetCaret(), 1);
 }
 
+TEST_F(TextBoxEditingTest, DateModeOnACreatedBoxStillTakesTenCharactersAtMost) {
+    auto box = MakeBox("");
+    ShowFocused(*box);
+    box->SetDateMode(true);
+    EXPECT_EQ(box->GetMaxLength(), 10);
+    Type("120320249");
+    EXPECT_EQ(box->GetText(), "12/03/2024");
+    EXPECT_EQ(box->GetCaret(), 10);
+    EXPECT_EQ(BeepsAfterSettling(1), 1) << "the box is full";
+}
+
 TEST_F(TextBoxEditingTest, DigitsOnlyTakesOneDecimalPointAndBeepsAtTheRest) {
     auto box = MakeBox("");
     box->SetDigitsOnly(true);
