@@ -14,6 +14,8 @@ namespace {
 
 constexpr char kSpace = 32;
 constexpr Colour kTrackLight = 0xDDDDDD;
+// X coordinates are 16-bit: no track is made longer than that to give each step 8 pixels.
+constexpr int64_t kLongestSide = 32767;
 
 int16_t Coordinate(int value) {
     return static_cast<int16_t>(value);
@@ -147,12 +149,14 @@ void Slider::RaiseValueChanged() {
     if (self) RaiseTextChanged();
 }
 
-// Past either end the value goes round to the other.
+// Past either end the value goes round to the other; no step leaves the int range.
 void Slider::Step(int delta) {
     const int old = value_;
-    value_ += delta;
-    if (value_ > maximum_) value_ = minimum_;
-    if (value_ < minimum_) value_ = maximum_;
+    if (delta > 0) {
+        value_ = value_ >= maximum_ ? minimum_ : value_ + 1;
+    } else {
+        value_ = value_ <= minimum_ ? maximum_ : value_ - 1;
+    }
     Paint();
     if (value_ != old) RaiseValueChanged();
 }
@@ -163,25 +167,61 @@ void Slider::PickValue(int x, int y) {
         return vertical_ ? point.y + 2 >= y : point.x + 2 >= x;
     });
     if (tick == ticks_.end()) return;
-    const int value = minimum_ + static_cast<int>(tick - ticks_.begin());
+    const auto value =
+        static_cast<int>(minimum_ + tick_steps_[static_cast<size_t>(tick - ticks_.begin())]);
     if (value == value_) return;
     value_ = value;
     Paint();
     RaiseValueChanged();
 }
 
-// The track length becomes a multiple of the steps, at least 8 pixels a step.
+// The track length becomes a multiple of the steps, at least 8 pixels a step. A range too
+// large for that keeps the length it has, and its ticks share pixels.
 void Slider::ApplySizeRules() {
-    const int steps = Steps();
-    int w = GetWidth(), h = GetHeight();
+    const int64_t steps = Steps();
+    int64_t w = std::min<int64_t>(GetWidth(), kLongestSide);
+    int64_t h = std::min<int64_t>(GetHeight(), kLongestSide);
     if (vertical_) {
-        w = std::max(w, 40);
-        h = h >= steps * 8 + 36 ? steps * ((h - 36) / steps) + 36 : steps * 8 + 36;
+        w = std::max<int64_t>(w, 40);
+        h = std::max<int64_t>(h, 36);
+        if (steps * 8 + 36 <= kLongestSide) {
+            h = h >= steps * 8 + 36 ? steps * ((h - 36) / steps) + 36 : steps * 8 + 36;
+        }
     } else {
-        h = std::max(h, 36);
-        w = steps * ((std::max(w, steps * 8 + 40) - 40) / steps) + 40;
+        h = std::max<int64_t>(h, 36);
+        w = std::max<int64_t>(w, 40);
+        if (steps * 8 + 40 <= kLongestSide) {
+            w = steps * ((std::max(w, steps * 8 + 40) - 40) / steps) + 40;
+        }
     }
-    Child::SetSize(w, h);
+    Child::SetSize(static_cast<int>(w), static_cast<int>(h));
+}
+
+// Proportional: exactly step x (span / steps) whenever the size rules could give every step
+// its pixels; the last value sits at the end.
+int Slider::OffsetOf(int64_t step, int span) const {
+    if (step >= Range()) return span;
+    return static_cast<int>(step * span / Steps());
+}
+
+// The first value at each pixel of the track, in order: never more ticks than pixels. A
+// reversed range has none.
+std::vector<Slider::TickAt> Slider::TicksAlong(int span) const {
+    std::vector<TickAt> ticks;
+    for (int64_t step = 0; Range() >= 0;) {
+        const int offset = OffsetOf(step, span);
+        ticks.push_back({offset, step});
+        if (step >= Range()) break;
+        // The first step whose offset, step x span / steps, reaches the next pixel.
+        const int64_t next = ((int64_t{offset} + 1) * Steps() + span - 1) / span;
+        step = std::clamp(next, step + 1, Range());
+    }
+    return ticks;
+}
+
+void Slider::AddTick(int x, int y, int64_t step) {
+    ticks_.push_back({Coordinate(x), Coordinate(y)});
+    tick_steps_.push_back(step);
 }
 
 void Slider::Paint() {
@@ -195,6 +235,7 @@ void Slider::Paint() {
     const Colour fore = IsEnabled() ? colour_ : kDisabledTextColour;
     graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, back);
     ticks_.clear();
+    tick_steps_.clear();
     if (vertical_) {
         PaintVertical(graphics, at.x, at.y, w, h, fore, back);
     } else {
@@ -213,17 +254,18 @@ void Slider::PaintVertical(Graphics& graphics, int x, int y, int w, int h, Colou
     }
     graphics.DrawLine(xc + 1, y + 18, xc + 1, y + h - 17, kTrackLight);
     graphics.DrawLine(xc, y + 18, xc, y + h - 17, fore);
-    const int step = (h - 35) / Steps();
-    for (int i = 0; i <= Range(); ++i) {
-        const int yi = i == Range() ? y + h - 17 : y + 18 + i * step;
+    const int span = h - 35;
+    for (const TickAt& tick : TicksAlong(span)) {
+        const int yi = y + 18 + tick.offset;
         graphics.DrawLine(xc - 3, yi, xc + 3, yi, fore);
         graphics.DrawLine(xc - 3, yi + 1, xc + 3, yi + 1, kTrackLight);
-        ticks_.push_back({Coordinate(xc), Coordinate(yi)});
-        if (minimum_ + i != value_) continue;
-        DrawPointer(graphics, {Coordinate(xc + 5), Coordinate(yi)},
-                    {Coordinate(xc + 15), Coordinate(yi - 10)},
-                    {Coordinate(xc + 15), Coordinate(yi + 10)}, fore);
+        AddTick(xc, yi, tick.step);
     }
+    if (Range() < 0) return;
+    const int yv = y + 18 + OffsetOf(int64_t{value_} - minimum_, span);
+    DrawPointer(graphics, {Coordinate(xc + 5), Coordinate(yv)},
+                {Coordinate(xc + 15), Coordinate(yv - 10)},
+                {Coordinate(xc + 15), Coordinate(yv + 10)}, fore);
 }
 
 void Slider::PaintHorizontal(Graphics& graphics, int x, int y, int w, int h, Colour fore,
@@ -235,17 +277,18 @@ void Slider::PaintHorizontal(Graphics& graphics, int x, int y, int w, int h, Col
     }
     graphics.DrawLine(x + 20, yc, x + w - 19, yc, fore);
     graphics.DrawLine(x + 20, yc + 1, x + w - 19, yc + 1, kTrackLight);
-    const int step = (w - 39) / Steps();
-    for (int i = 0; i <= Range(); ++i) {
-        const int xi = i == Range() ? x + w - 19 : x + 20 + i * step;
+    const int span = w - 39;
+    for (const TickAt& tick : TicksAlong(span)) {
+        const int xi = x + 20 + tick.offset;
         graphics.DrawLine(xi, yc - 3, xi, yc + 3, fore);
         graphics.DrawLine(xi + 1, yc - 3, xi + 1, yc + 3, kTrackLight);
-        ticks_.push_back({Coordinate(xi), Coordinate(yc)});
-        if (minimum_ + i != value_) continue;
-        DrawPointer(graphics, {Coordinate(xi), Coordinate(yc - 5)},
-                    {Coordinate(xi + 10), Coordinate(yc - 15)},
-                    {Coordinate(xi - 10), Coordinate(yc - 15)}, fore);
+        AddTick(xi, yc, tick.step);
     }
+    if (Range() < 0) return;
+    const int xv = x + 20 + OffsetOf(int64_t{value_} - minimum_, span);
+    DrawPointer(graphics, {Coordinate(xv), Coordinate(yc - 5)},
+                {Coordinate(xv + 10), Coordinate(yc - 15)},
+                {Coordinate(xv - 10), Coordinate(yc - 15)}, fore);
 }
 
 }  // namespace sassorbi

@@ -6,6 +6,7 @@
 
 #include <X11/Xlib.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "toolkit/Child.h"
@@ -49,13 +50,24 @@ public:
     int GetValue() const { return value_; }
     // OnValueChanged with the value, then OnTextChanged.
     void RaiseValueChanged();
+    // The ticks drawn: one per value, but never two on one pixel.
     const std::vector<XPoint>& GetTickPoints() const { return ticks_; }
 
 private:
-    // Steps, whose count may be 0 for a single-valued slider: layouts divide by Steps().
-    int Range() const { return maximum_ - minimum_; }
-    int Steps() const { return Range() > 0 ? Range() : 1; }
+    // Where a value sits on the track: pixels from the track's start, and steps from the minimum.
+    struct TickAt {
+        int offset;
+        int64_t step;
+    };
+
+    // Steps, whose count may be 0 for a single-valued slider: layouts divide by Steps(). In 64
+    // bits, so that the full int range has a count too.
+    int64_t Range() const { return int64_t{maximum_} - minimum_; }
+    int64_t Steps() const { return Range() > 0 ? Range() : 1; }
     void ApplySizeRules();
+    int OffsetOf(int64_t step, int span) const;
+    std::vector<TickAt> TicksAlong(int span) const;
+    void AddTick(int x, int y, int64_t step);
     void PaintVertical(Graphics& graphics, int x, int y, int w, int h, Colour fore, Colour back);
     void PaintHorizontal(Graphics& graphics, int x, int y, int w, int h, Colour fore, Colour back);
     void Step(int delta);
@@ -69,6 +81,7 @@ private:
     Colour colour_ = 0x000000;
     bool dragging_ = false;
     std::vector<XPoint> ticks_;
+    std::vector<int64_t> tick_steps_;  // the value of each tick, in steps from the minimum
     ValueChangedCallback on_value_changed_ = nullptr;
 };
 

@@ -4,6 +4,9 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "controls/ProgressBar.h"
 #include "controls/ScrollBar.h"
 #include "controls/Slider.h"
@@ -122,6 +125,44 @@ TEST_F(RangeControlsTest, ASliderWithOneValueShowsOneTickAndNeverChanges) {
     EXPECT_TRUE(g_calls.empty());
     auto vertical = MakeSlider(true, 3, 3);
     EXPECT_EQ(vertical->GetTickPoints().size(), 1u);
+}
+
+// A range too large for 8 pixels a step keeps its size: at most one tick per pixel of the
+// 61-pixel track, the first and last at its ends, and a press past the end (a tick is picked
+// from 2 pixels before it) picks the maximum.
+TEST_F(RangeControlsTest, ASliderOfAHugeRangeDrawsAtMostOneTickPerPixel) {
+    const int limit = std::numeric_limits<int>::max();
+    for (const auto& [minimum, maximum] : std::vector<std::pair<int, int>>{
+             {0, 1000000}, {0, 300000000}, {0, limit}, {-limit - 1, limit}}) {
+        SCOPED_TRACE(std::to_string(minimum) + " to " + std::to_string(maximum));
+        auto slider = MakeSlider(false, minimum, maximum);
+        EXPECT_EQ(slider->GetWidth(), 100);
+        const std::vector<XPoint>& ticks = slider->GetTickPoints();
+        ASSERT_GE(ticks.size(), 2u);
+        EXPECT_LE(ticks.size(), 62u);
+        EXPECT_EQ(ticks.front().x, 20 + 20);
+        EXPECT_EQ(ticks.back().x, 20 + 100 - 19);
+        EXPECT_EQ(Pixel(20 + 20, ticks.front().y - 7), kBlack) << "the pointer at the minimum";
+        ClickAt(*form, ticks.back().x + 2, ticks.back().y);
+        ASSERT_TRUE(PumpUntil([&] { return slider->GetValue() == maximum; }));
+        g_calls.clear();
+    }
+    auto vertical = MakeSlider(true, 0, limit);
+    EXPECT_EQ(vertical->GetHeight(), 36);
+    EXPECT_LE(vertical->GetTickPoints().size(), 2u);
+}
+
+TEST_F(RangeControlsTest, StepsRoundTheEndsOfTheIntRangeWithoutOverflow) {
+    const int limit = std::numeric_limits<int>::max();
+    auto top = MakeSlider(false, limit - 5, limit);
+    top->SetValue(limit);
+    FocusByTab(top.get());
+    TapAndWait(XK_Right, 2);
+    EXPECT_EQ(top->GetValue(), limit - 5);
+    auto bottom = MakeSlider(false, -limit - 1, -limit + 4);
+    FocusByTab(bottom.get());
+    TapAndWait(XK_Left, 4);
+    EXPECT_EQ(bottom->GetValue(), -limit + 4);
 }
 
 // 142 pixels wide: a 100-pixel track, so 0 to 1000 is ten pages of 10 pixels.
