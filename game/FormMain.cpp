@@ -7,6 +7,7 @@
 #include "devices/ScoreTable.h"
 #include "dialogs/FormNamePlayer.h"
 #include "graphics/SharedFont.h"
+#include "graphics/WindowIcon.h"
 #include "toolkit/Application.h"
 #include "toolkit/MonotonicClock.h"
 #include "util/ChildProcesses.h"
@@ -25,7 +26,9 @@ const char* FormMain::Credit() {
     return "v1.0 - a night arcade over five landmarks";
 }
 
-FormMain::FormMain(Screen* screen, const std::string& title) : FormGames(screen, title, 800, 600) {}
+FormMain::FormMain(Screen* screen, const std::string& title) : FormGames(screen, title, 800, 600) {
+    SetWindowIcon(ReadWindowIcon("Data/icona.argb"));
+}
 
 FormMain::~FormMain() {
     sound_.Stop();

@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <utility>
 #include <vector>
 
 #include "util/Log.h"
@@ -170,6 +171,7 @@ void Form::SetWindowManagerProperties() {
         if (hints != nullptr) XFree(hints);
     }
     if (dialog_) MarkAsDialog();
+    ApplyWindowIcon();
 }
 
 // Equal minimum and maximum sizes: the window manager does not let the user resize it.
@@ -209,6 +211,20 @@ void Form::MarkAsDialog() {
     const Atom dialog = XInternAtom(display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
     XChangeProperty(display, window_, type, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&dialog), 1);
+}
+
+void Form::ApplyWindowIcon() {
+    if (window_ == 0) return;
+    Display* display = GetDisplay();
+    const Atom property = XInternAtom(display, "_NET_WM_ICON", False);
+    if (window_icon_.empty()) {
+        XDeleteProperty(display, window_, property);
+        return;
+    }
+    // Format 32 data is handed to Xlib as longs, whatever their size.
+    XChangeProperty(display, window_, property, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(window_icon_.data()),
+                    static_cast<int>(window_icon_.size()));
 }
 
 // OnLoad runs before the window is mapped, so the first expose paints every control.
@@ -308,6 +324,11 @@ void Form::SetIcon(Pixmap icon) {
     XWMHints hints{};
     SetWindowManagerHints(&hints);
     XSetWMHints(GetDisplay(), window_, &hints);
+}
+
+void Form::SetWindowIcon(std::vector<unsigned long> icon) {
+    window_icon_ = std::move(icon);
+    ApplyWindowIcon();
 }
 
 void Form::SetClientSize(int width, int height) {

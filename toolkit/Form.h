@@ -7,6 +7,7 @@
 #include <X11/Xutil.h>
 
 #include <string>
+#include <vector>
 
 #include "toolkit/GUIElement.h"
 
@@ -57,6 +58,10 @@ public:
     virtual void DialogResult(int kind, int result);
     virtual bool IsDialog() const;
     virtual void SetIcon(Pixmap icon);
+    // The icon task bars and window switchers show (_NET_WM_ICON): for each size its width,
+    // its height and its pixels as 0xAARRGGBB, one long each. Kept for every window the
+    // form creates; an empty list takes the icon away.
+    void SetWindowIcon(std::vector<unsigned long> icon);
     virtual void SetClientSize(int width, int height);
     virtual void SetClientSizeEx(int width, int height, bool adjust);
     virtual void SetFlagF(bool value);
@@ -90,12 +95,14 @@ private:
     void SetWindowManagerHints(XWMHints* hints) const;
     void SetNames(XSizeHints* size_hints, XWMHints* wm_hints, XClassHint* class_hints);
     void MarkAsDialog();
+    void ApplyWindowIcon();
     void LoadAndMap();
     bool IsWindowViewable() const;
 
     Form* active_dialog_ = nullptr;
     Atom delete_window_atom_ = None;
     Pixmap icon_ = 0;
+    std::vector<unsigned long> window_icon_;
     Screen* screen_ = nullptr;
     Window window_ = 0;
     bool flag_g_ = true;

@@ -1,4 +1,5 @@
-// Draws and synthesises every picture and sound of the game into the folder given.
+// Draws and synthesises every picture and sound of the game into the data folder given, and
+// the icons for menus and docks into the icon folder.
 #include "assets/Assets.h"
 
 #include <cstdio>
@@ -28,6 +29,7 @@ const DataFile kDataFiles[] = {
     {"player.bin", DrawPlayerStrip},
     {"asteroide_notte.bin", DrawAsteroidStrip},
     {"diamante.bin", DrawDiamond},
+    {"icona.argb", DrawWindowIcon},
     {"ding.wav", SynthDing},
     {"urlo.wav", SynthUrlo},
     {"beep.wav", SynthBeep},
@@ -42,7 +44,7 @@ bool WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
 
 }  // namespace
 
-int MakeAssets(const std::filesystem::path& folder) {
+int MakeAssets(const std::filesystem::path& folder, const std::filesystem::path& icon_folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     for (const DataFile& file : kDataFiles) {
@@ -51,15 +53,19 @@ int MakeAssets(const std::filesystem::path& folder) {
             return 1;
         }
     }
+    if (!WriteIconPngs(icon_folder)) {
+        std::fprintf(stderr, "make_assets: cannot write the icons in %s\n", icon_folder.c_str());
+        return 1;
+    }
     return 0;
 }
 
 }  // namespace sassorbi
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_assets OUTPUT_FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_assets DATA_FOLDER ICON_FOLDER\n");
         return 2;
     }
-    return sassorbi::MakeAssets(argv[1]);
+    return sassorbi::MakeAssets(argv[1], argv[2]);
 }

@@ -1,4 +1,5 @@
-// Checks the generated Data folder: sizes, colour keys of pictures and sprites, WAV headers.
+// Checks the generated Data folder: sizes, colour keys of pictures and sprites, the window
+// icon, WAV headers.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -102,6 +103,23 @@ void CheckWav(const std::string& folder, const std::string& name, double min_s, 
     Expect(seconds >= min_s && seconds <= max_s, name, "unexpected length");
 }
 
+// The window icon: the four sizes in order, each with see-through corners and an opaque middle.
+void CheckIcon(const std::string& folder, const std::string& name) {
+    const Bytes icon = Read(folder + "/" + name);
+    size_t at = 0;
+    for (uint32_t size : {16u, 32u, 48u, 64u}) {
+        const size_t bytes = 8 + static_cast<size_t>(size) * size * 4;
+        Expect(icon.size() >= at + bytes, name, "an icon size is missing");
+        if (icon.size() < at + bytes) return;
+        Expect(Le(icon, at, 4) == size && Le(icon, at + 4, 4) == size, name, "unexpected size");
+        auto alpha = [&](uint32_t x, uint32_t y) { return icon[at + 8 + (y * size + x) * 4 + 3]; };
+        Expect(alpha(0, 0) == 0 && alpha(size - 1, size - 1) == 0, name, "opaque corners");
+        Expect(alpha(size / 2, size / 2) == 255, name, "a see-through middle");
+        at += bytes;
+    }
+    Expect(icon.size() == at, name, "bytes after the last size");
+}
+
 }  // namespace
 
 }  // namespace sassorbi
@@ -121,6 +139,7 @@ int main(int argc, char** argv) {
     CheckSprite(folder, "player.bin", 50, 399, 50, 8);
     CheckSprite(folder, "asteroide_notte.bin", 45, 640, 63, 10);
     CheckSprite(folder, "diamante.bin", 32, 32, 32, 1);
+    CheckIcon(folder, "icona.argb");
     CheckWav(folder, "ding.wav", 0.15, 0.4);
     CheckWav(folder, "urlo.wav", 0.7, 1.5);
     CheckWav(folder, "beep.wav", 0.05, 0.2);

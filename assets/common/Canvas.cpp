@@ -74,6 +74,35 @@ Bytes Canvas::SpriteBytes() const {
     return out;
 }
 
+Bytes Canvas::IconWords() const {
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    Bytes out;
+    auto put = [&out](uint32_t word) {
+        for (int shift = 0; shift < 32; shift += 8)
+            out.push_back(static_cast<uint8_t>(word >> shift));
+    };
+    put(static_cast<uint32_t>(width_));
+    put(static_cast<uint32_t>(height_));
+    for (int y = 0; y < height_; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+        for (int x = 0; x < width_; ++x) {
+            const uint32_t a = row[x] >> 24;
+            // Window managers blend the icon themselves: undo cairo's premultiplication.
+            auto straight = [&](int shift) {
+                return a == 0 ? 0 : (((row[x] >> shift) & 0xff) * 255 + a / 2) / a;
+            };
+            put(a << 24 | straight(16) << 16 | straight(8) << 8 | straight(0));
+        }
+    }
+    return out;
+}
+
+bool Canvas::WritePng(const std::filesystem::path& path) const {
+    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
 void SetColor(cairo_t* cr, uint32_t rgb, double alpha) {
     cairo_set_source_rgba(cr, Channel(rgb, 16), Channel(rgb, 8), Channel(rgb, 0), alpha);
 }

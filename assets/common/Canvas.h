@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 namespace sassorbi {
@@ -25,6 +26,10 @@ public:
     Bytes PictureBytes() const;
     // Sprite: uncovered pixels become the pure black key, covered ones keep their own colour.
     Bytes SpriteBytes() const;
+    // Window icon: the width, the height and every pixel as straight 0xAARRGGBB, each a
+    // 32-bit little-endian word.
+    Bytes IconWords() const;
+    bool WritePng(const std::filesystem::path& path) const;
 
 private:
     int width_;

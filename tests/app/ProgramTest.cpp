@@ -38,6 +38,14 @@ TEST_F(ProgramTest, ItOpensItsWindowWithAFreshLogAndEndsCleanlyWhenClosed) {
     const Window window = game->WaitForMainWindow("Sassorbi ", 5000);
     ASSERT_NE(window, 0u);
     EXPECT_EQ(ClassHint(window).second, "Sassorbi.exe");
+    // The icon task bars show: each size's width and height, then its pixels.
+    const std::vector<unsigned long> icon = CardinalListProperty(window, "_NET_WM_ICON");
+    std::vector<unsigned long> sides;
+    for (size_t at = 0; at + 1 < icon.size(); at += 2 + icon[at] * icon[at + 1]) {
+        EXPECT_EQ(icon[at], icon[at + 1]);
+        sides.push_back(icon[at]);
+    }
+    EXPECT_EQ(sides, (std::vector<unsigned long>{16, 32, 48, 64}));
     EXPECT_EQ(ReadFile("log.txt").find("a previous run"), std::string::npos)
         << "the previous log is gone";
     EXPECT_EQ(game->Close(), 0);

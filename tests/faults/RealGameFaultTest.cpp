@@ -63,6 +63,7 @@ TEST_P(MissingFileTest, IsNamedInTheLogAndTheGameStillPlays) {
 INSTANTIATE_TEST_SUITE_P(PicturesNeededAtStart, MissingFileTest,
                          ::testing::Values("player.bin", "asteroide_notte.bin", "diamante.bin",
                                            "logo.bin", "sanmartino2.bin"));
+INSTANTIATE_TEST_SUITE_P(WindowIcon, MissingFileTest, ::testing::Values("icona.argb"));
 
 TEST_F(RealGameFaultTest, TheLevelScreenAndTheNextLandmarkMayBeMissing) {
     fs::remove("Data/livello.bin");

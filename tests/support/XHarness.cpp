@@ -173,6 +173,24 @@ std::string XServerTest::TextProperty(Window window, const char* name) {
     return text;
 }
 
+std::vector<unsigned long> XServerTest::CardinalListProperty(Window window, const char* name) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> numbers;
+    XGetWindowProperty(driver_, window, XInternAtom(driver_, name, False), 0, 1 << 20, False,
+                       XA_CARDINAL, &type, &format, &count, &after, &data);
+    // Xlib hands format 32 data over as longs, sign-extended.
+    if (type == XA_CARDINAL && format == 32) {
+        const auto* longs = reinterpret_cast<const unsigned long*>(data);
+        for (unsigned long i = 0; i < count; ++i)
+            numbers.push_back(longs[i] & 0xFFFFFFFFUL);
+    }
+    if (data != nullptr) XFree(data);
+    return numbers;
+}
+
 std::vector<std::string> XServerTest::AtomListProperty(Window window, const char* name) {
     Atom type;
     int format;

@@ -61,6 +61,8 @@ protected:
     unsigned long PixelAt(Window window, int x, int y);
     std::string TextProperty(Window window, const char* name);
     std::vector<std::string> AtomListProperty(Window window, const char* name);
+    // A CARDINAL property's 32-bit numbers; empty when the window has none.
+    std::vector<unsigned long> CardinalListProperty(Window window, const char* name);
     XSizeHints NormalHints(Window window);
     // Resource name and class.
     std::pair<std::string, std::string> ClassHint(Window window);

@@ -1,0 +1,42 @@
+// The icon a form hands task bars and window switchers, read back from the server as a
+// window manager reads it.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/support/XHarness.h"
+
+namespace sassorbi::testing {
+namespace {
+
+using FormIconTest = XServerTest;
+
+TEST_F(FormIconTest, TheIconReachesEveryWindowOfTheFormUntilTakenAway) {
+    const std::vector<unsigned long> two_by_one = {2, 1, 0xFF102030, 0x80FFFFFF};
+    auto form = MakeForm(10, 10, 120, 80, false, false);
+    form->SetWindowIcon(two_by_one);
+    form->Show();
+    WaitViewable(*form);
+    EXPECT_EQ(CardinalListProperty(form->GetWindow(), "_NET_WM_ICON"), two_by_one)
+        << "set before the window existed";
+
+    const std::vector<unsigned long> one_pixel = {1, 1, 0xFFABCDEF};
+    form->SetWindowIcon(one_pixel);
+    XSync(display(), False);
+    EXPECT_EQ(CardinalListProperty(form->GetWindow(), "_NET_WM_ICON"), one_pixel)
+        << "changed on the shown window";
+
+    form->DestroyWindow();
+    form->Show();
+    WaitViewable(*form);
+    EXPECT_EQ(CardinalListProperty(form->GetWindow(), "_NET_WM_ICON"), one_pixel)
+        << "a new window of the same form";
+
+    form->SetWindowIcon({});
+    XSync(display(), False);
+    EXPECT_TRUE(CardinalListProperty(form->GetWindow(), "_NET_WM_ICON").empty());
+}
+
+}  // namespace
+}  // namespace sassorbi::testing
