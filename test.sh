@@ -65,11 +65,18 @@ run_soak() {
     tools/soak.sh 2 build
 }
 
+# The Debian package built from the Release build, installed, started and removed again.
+run_package_test() {
+    say "== the Debian package"
+    tests/dist/package_test.sh build
+}
+
 status=0
 run_suite build || status=1
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite build-sanitize || status=1
 run_fuzzers || status=1
 run_leak_check || status=1
 run_soak || status=1
+run_package_test || status=1
 if [ "$status" -eq 0 ]; then say "All tests passed."; else say "Some tests FAILED."; fi
 exit "$status"

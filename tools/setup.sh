@@ -3,12 +3,16 @@
 
 # Packages the game needs to build and run.
 PLAY_PACKAGES=(cmake g++ make libx11-dev libxext-dev xfonts-base alsa-utils libcairo2-dev)
+# And what making the Debian package needs besides (tools/package.sh).
+PACKAGE_PACKAGES=("${PLAY_PACKAGES[@]}" dpkg-dev file)
 # And what the tests need besides: a virtual X server with fonts, XTest, a window manager,
-# screenshots and sound tools, clang with libFuzzer's runtime for the fuzz targets, and
-# valgrind and xrestop for the leak check and the soak run.
-TEST_PACKAGES=("${PLAY_PACKAGES[@]}" xvfb xauth libxtst-dev x11-utils x11-apps imagemagick
+# screenshots and sound tools, clang with libFuzzer's runtime for the fuzz targets,
+# valgrind and xrestop for the leak check and the soak run, and the checkers of the package,
+# the desktop entry, the metadata and the manual page.
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" xvfb xauth libxtst-dev x11-utils x11-apps imagemagick
                xdotool openbox wmctrl jackd2 libasound2-plugins libgtest-dev clang
-               libclang-rt-14-dev valgrind xrestop procps)
+               libclang-rt-14-dev valgrind xrestop procps
+               lintian desktop-file-utils appstream mandoc)
 
 say() { printf '%s\n' "$*" >&2; }
 
