@@ -172,7 +172,8 @@ int main() {
     const size_t bytes = static_cast<size_t>(buffer->bytes_per_line) * buffer->height;
     std::vector<char> scratch(bytes);
     std::vector<double> memcpy_ms, copy_ms, sprites_ms, put_ms, frame_ms, naive_ms;
-    ClientImage naive_buffer(MyImage::CreateBlankImage(screen.GetDisplay(), 0, kWidth, kHeight));
+    const ClientImage naive_buffer =
+        MyImage::CreateBlankImage(screen.GetDisplay(), 0, kWidth, kHeight);
     for (int frame = 0; frame < kFrames; ++frame) {
         MoveAll(level, frame);
         double t = NowMs();

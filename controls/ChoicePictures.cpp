@@ -99,8 +99,8 @@ void ChoicePictures::Build(GUIElement* element) {
         for (int enabled = 0; enabled < 2; ++enabled) {
             const std::vector<uint8_t> rgb = MyImage::DecodeEmbeddedImage(
                 kChoicePictureSize, kChoicePictureSize, ChoicePicture(shape_, on, enabled));
-            images_[StateIndex(on, enabled)].reset(MyImage::CreateImageFromRGB(
-                element, rgb.data(), kChoicePictureSize, kChoicePictureSize));
+            images_[StateIndex(on, enabled)] = MyImage::CreateImageFromRGB(
+                element, rgb.data(), kChoicePictureSize, kChoicePictureSize);
         }
     }
 }

@@ -54,16 +54,16 @@ void CheckRead(const std::vector<uint8_t>& rgb, const uint8_t* file, size_t file
 }
 
 void BuildImage(Display* display, const std::vector<uint8_t>& rgb, int w, int h) {
-    XImage* image = MyImage::CreateImageFromRGB(display, DefaultScreen(display), rgb.data(), w, h);
+    const ClientImage image =
+        MyImage::CreateImageFromRGB(display, DefaultScreen(display), rgb.data(), w, h);
     Check(image != nullptr && image->width == w && image->height == h,
           "an image of the picture's size is built");
     if (SupportedLayout(display)) {
         const uint8_t* last = rgb.data() + rgb.size() - 3;
         const unsigned long pixel = static_cast<unsigned long>(last[0]) << 16 |
                                     static_cast<unsigned long>(last[1]) << 8 | last[2];
-        Check(XGetPixel(image, w - 1, h - 1) == pixel, "the last pixel has the last colour");
+        Check(XGetPixel(image.get(), w - 1, h - 1) == pixel, "the last pixel has the last colour");
     }
-    MyImage::DestroyImage(image);
 }
 
 void Read(const uint8_t* data, size_t size) {

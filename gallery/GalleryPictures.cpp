@@ -27,7 +27,7 @@ ClientImage MakeAboutPicture(GUIElement* element) {
             }
         }
     }
-    return ClientImage(MyImage::CreateImageFromRGB(element, rgb.data(), kSize, kSize));
+    return MyImage::CreateImageFromRGB(element, rgb.data(), kSize, kSize);
 }
 
 ClientImage MakeHolderPicture(GUIElement* element) {
@@ -38,8 +38,7 @@ ClientImage MakeHolderPicture(GUIElement* element) {
                      static_cast<uint8_t>(y * 255 / kHolderHeight), 0x80);
         }
     }
-    return ClientImage(
-        MyImage::CreateImageFromRGB(element, rgb.data(), kHolderWidth, kHolderHeight));
+    return MyImage::CreateImageFromRGB(element, rgb.data(), kHolderWidth, kHolderHeight);
 }
 
 }  // namespace sassorbi

@@ -54,7 +54,7 @@ void FormGames::InstallHooks() {
 
 FormGames::~FormGames() {
     FreePictures();
-    if (hud_pixmap_ != 0 && GetDisplay() != nullptr) XFreePixmap(GetDisplay(), hud_pixmap_);
+    hud_pixmap_ = {};
     if (frame_timer_) frame_timer_->Stop();
     frame_timer_.reset();
     graphics_.reset();

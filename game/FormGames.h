@@ -97,7 +97,7 @@ protected:
     int level_ = 1;
     int lives_ = 3;
     int score_ = 0;
-    Pixmap hud_pixmap_ = 0;
+    OwnedPixmap hud_pixmap_;
 
 private:
     void Initialise(Screen* screen, const std::string& title, int width, int height);

@@ -41,8 +41,8 @@ void FormGames::RenderSfondo(const std::string& path) {
     if (!rgb.empty()) {
         Display* display = GetDisplay();
         const int screen_number = GetScreen()->GetScreenNumber();
-        background_.reset(MyImage::CreateImageFromRGB(display, screen_number, rgb.data(), w, h));
-        static_layer_.reset(MyImage::CreateBlankImage(display, screen_number, w, h));
+        background_ = MyImage::CreateImageFromRGB(display, screen_number, rgb.data(), w, h);
+        static_layer_ = MyImage::CreateBlankImage(display, screen_number, w, h);
         screen_buffer_ = ScreenBuffer::Create(display, screen_number, w, h);
     }
     if (!background_ || !static_layer_ || !screen_buffer_) {
@@ -120,10 +120,8 @@ void FormGames::RenderImage(XImage* image, int x, int y, int x0, int y0, int x1,
 // Drawn by the server on the window, then read back into the layers.
 void FormGames::CopyWindowAreaIntoLayers(int x, int y, int w, int h, bool transparent) {
     if (!static_layer_ || w <= 0 || h <= 0) return;
-    XImage* drawn = graphics_->GetImage(x, y, w, h);
-    if (drawn == nullptr) return;
-    RenderImage(drawn, x, y, 0, 0, w, h, true, transparent);
-    XDestroyImage(drawn);
+    const ServerImage drawn = graphics_->GetImage(x, y, w, h);
+    if (drawn) RenderImage(drawn.get(), x, y, 0, 0, w, h, true, transparent);
 }
 
 void FormGames::RenderText(int x, int y, int w, int h, const std::string& text, Colour colour,
@@ -157,15 +155,15 @@ bool FormGames::LoadImageFile(const std::string& path, int w, int h, ClientImage
     }
     *size = FileSize(path);
     const std::vector<uint8_t> rgb = ReadPictureFile(path, w, h);
-    XImage* image = rgb.empty()
-                        ? nullptr
-                        : MyImage::CreateImageFromRGB(GetDisplay(), GetScreen()->GetScreenNumber(),
-                                                      rgb.data(), w, h);
-    if (image == nullptr) {
+    ClientImage image = rgb.empty()
+                            ? nullptr
+                            : MyImage::CreateImageFromRGB(
+                                  GetDisplay(), GetScreen()->GetScreenNumber(), rgb.data(), w, h);
+    if (!image) {
         WriteLogString("Errore loading " + path);
         return false;
     }
-    out->reset(image);
+    *out = std::move(image);
     return true;
 }
 

@@ -256,39 +256,24 @@ void FormMain::ShowHud() {
 }
 
 void FormMain::DrawHudStrip(int width, int height, int ascent) {
-    Display* display = GetDisplay();
-    if (hud_pixmap_ == 0) {
+    if (!hud_pixmap_) {
         const XImage* background = GetBackground();
-        const int depth = background != nullptr ? background->depth
-                                                : DefaultDepth(display, DefaultScreen(display));
-        hud_pixmap_ = XCreatePixmap(display, GetWindow(), static_cast<unsigned>(width),
-                                    static_cast<unsigned>(height), static_cast<unsigned>(depth));
+        const int depth = background != nullptr
+                              ? background->depth
+                              : DefaultDepth(GetDisplay(), DefaultScreen(GetDisplay()));
+        hud_pixmap_ = OwnedPixmap(GetDisplay(), GetWindow(), width, height, depth);
     }
-    const GC gc = XCreateGC(display, hud_pixmap_, 0, nullptr);
-    XSetBackground(display, gc, kNearBlack);
-    XSetForeground(display, gc, kNearBlack);
-    XFillRectangle(display, hud_pixmap_, gc, 0, 0, static_cast<unsigned>(width),
-                   static_cast<unsigned>(height));
-    XSetForeground(display, gc, kWhite);
-    if (XFontStruct* font = SharedFont(display)) XSetFont(display, gc, font->fid);
-    const Graphics& graphics = *GetGraphics();
+    Graphics strip(this, hud_pixmap_.Get());
+    strip.FillRectangle(0, 0, width + 1, height + 1, 0, kNoColour, kNearBlack);
     const std::string score = "Score: " + IntToString(score_, '0', 6);
     const std::string lives = "Lives: " + IntToString(lives_);
     const std::string level = "Level: " + IntToString(level_);
     const int baseline = ascent + 10;
-    auto draw = [&](int x, const std::string& text) {
-        XDrawString(display, hud_pixmap_, gc, x, baseline, text.data(),
-                    static_cast<int>(text.size()));
-    };
-    draw(5, score);
-    draw(width - graphics.TextWidth(lives) - 10, lives);
-    draw((width - graphics.TextWidth(level)) / 2, level);
-    XFreeGC(display, gc);
-    XImage* strip = XGetImage(display, hud_pixmap_, 0, 0, static_cast<unsigned>(width),
-                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
-    if (strip == nullptr) return;
-    RenderImage(strip, 0, 0, width, height, true, false);
-    XDestroyImage(strip);
+    strip.DrawString(5, baseline, score, kWhite);
+    strip.DrawString(width - strip.TextWidth(lives) - 10, baseline, lives, kWhite);
+    strip.DrawString((width - strip.TextWidth(level)) / 2, baseline, level, kWhite);
+    const ServerImage image = strip.GetImage(0, 0, width, height);
+    if (image) RenderImage(image.get(), 0, 0, width, height, true, false);
 }
 
 }  // namespace sassorbi

@@ -37,7 +37,8 @@ std::unique_ptr<ScreenBuffer> ScreenBuffer::Create(Display* display, int screen_
     buffer->image_ = CreateShared(display, screen_number, w, h, &buffer->segment_);
     if (buffer->image_ != nullptr) return buffer;
     buffer->shared_ = false;
-    buffer->image_ = MyImage::CreateBlankImage(display, screen_number, w, h);
+    // Freed with MyImage::DestroyImage by the destructor.
+    buffer->image_ = MyImage::CreateBlankImage(display, screen_number, w, h).release();
     return buffer->image_ != nullptr ? std::move(buffer) : nullptr;
 }
 

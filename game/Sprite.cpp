@@ -37,8 +37,8 @@ void Sprite::ForgetOldPosition() {
 void Sprite::CutFrame() {
     frame_image_.reset();
     if (strip_ == nullptr || width_ <= 0 || height_ <= 0) return;
-    frame_image_.reset(CutImage(owner_->GetDisplay(), owner_->GetScreen()->GetScreenNumber(),
-                                *strip_, (frame_ - 1) * height_, width_, height_));
+    frame_image_ = CutImage(owner_->GetDisplay(), owner_->GetScreen()->GetScreenNumber(), *strip_,
+                            (frame_ - 1) * height_, width_, height_);
 }
 
 void Sprite::Draw(Graphics*) {

@@ -22,52 +22,62 @@ unsigned Extent(int value) {
 
 Graphics::Graphics(Form* form) {
     if (form == nullptr) form = MainForm();
+    CreateContext(form, form != nullptr ? form->GetWindow() : 0);
+}
+
+Graphics::Graphics(Form* form, Drawable target) {
+    on_window_ = form != nullptr && target == form->GetWindow();
+    CreateContext(form, target);
+}
+
+void Graphics::CreateContext(Form* form, Drawable target) {
     if (form != nullptr && form->GetDisplay() != nullptr) {
         display_ = form->GetDisplay();
-        window_ = form->GetWindow();
+        target_ = target;
         screen_number_ = form->GetScreen()->GetScreenNumber();
         // Without a window yet the context can still measure text; it draws nothing.
-        const Drawable target = window_ != 0 ? window_ : RootWindow(display_, screen_number_);
+        const Drawable on = target_ != 0 ? target_ : RootWindow(display_, screen_number_);
         XGCValues values{};
-        gc_ = XCreateGC(display_, target, GCCapStyle | GCJoinStyle, &values);
+        gc_ = OwnedGc(display_, on, GCCapStyle | GCJoinStyle, &values);
     }
-    if (gc_ == nullptr) {
+    if (!gc_) {
         WriteLog("Errore nella creazione del GC");
         return;
     }
-    XSetForeground(display_, gc_, WhitePixel(display_, screen_number_));
-    XSetBackground(display_, gc_, BlackPixel(display_, screen_number_));
-    XSetFillStyle(display_, gc_, FillSolid);
+    XSetForeground(display_, gc_.Get(), WhitePixel(display_, screen_number_));
+    XSetBackground(display_, gc_.Get(), BlackPixel(display_, screen_number_));
+    XSetFillStyle(display_, gc_.Get(), FillSolid);
     SetDefaultLineAttributes();
     font_ = SharedFont(display_);
     if (font_ != nullptr) {
-        XSetFont(display_, gc_, font_->fid);
+        XSetFont(display_, gc_.Get(), font_->fid);
     } else {
         // Keep the server's default font in the context and measure with it.
-        font_ = XQueryFont(display_, XGContextFromGC(gc_));
+        font_ = XQueryFont(display_, XGContextFromGC(gc_.Get()));
         owns_font_info_ = font_ != nullptr;
     }
 }
 
 Graphics::~Graphics() {
     if (owns_font_info_) XFreeFontInfo(nullptr, font_, 1);
-    if (gc_ != nullptr) XFreeGC(display_, gc_);
 }
 
 bool Graphics::CanDraw() const {
-    return gc_ != nullptr && window_ != 0;
+    return gc_ && target_ != 0;
 }
 
 void Graphics::SetForeground(Colour colour) {
-    if (colour != kNoColour) XSetForeground(display_, gc_, static_cast<unsigned long>(colour));
+    if (colour != kNoColour)
+        XSetForeground(display_, gc_.Get(), static_cast<unsigned long>(colour));
 }
 
 void Graphics::SetBackground(Colour colour) {
-    if (colour != kNoColour) XSetBackground(display_, gc_, static_cast<unsigned long>(colour));
+    if (colour != kNoColour)
+        XSetBackground(display_, gc_.Get(), static_cast<unsigned long>(colour));
 }
 
 void Graphics::SetDefaultLineAttributes() {
-    XSetLineAttributes(display_, gc_, 1, LineSolid, CapRound, JoinRound);
+    XSetLineAttributes(display_, gc_.Get(), 1, LineSolid, CapRound, JoinRound);
 }
 
 void Graphics::Flush() {
@@ -77,14 +87,14 @@ void Graphics::Flush() {
 void Graphics::DrawPoint(int x, int y, Colour colour) {
     if (!CanDraw()) return;
     SetForeground(colour);
-    XDrawPoint(display_, window_, gc_, x, y);
+    XDrawPoint(display_, target_, gc_.Get(), x, y);
     Flush();
 }
 
 void Graphics::DrawLine(int x1, int y1, int x2, int y2, Colour colour) {
     if (!CanDraw()) return;
     SetForeground(colour);
-    XDrawLine(display_, window_, gc_, x1, y1, x2, y2);
+    XDrawLine(display_, target_, gc_.Get(), x1, y1, x2, y2);
     Flush();
 }
 
@@ -92,8 +102,8 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2, int style, Colour colour
     if (!CanDraw()) return;
     const bool dashed = style == 1 || style == 2;
     if (dashed) {
-        XSetLineAttributes(display_, gc_, 1, style == 1 ? LineOnOffDash : LineDoubleDash, CapRound,
-                           JoinRound);
+        XSetLineAttributes(display_, gc_.Get(), 1, style == 1 ? LineOnOffDash : LineDoubleDash,
+                           CapRound, JoinRound);
     }
     DrawLine(x1, y1, x2, y2, colour);
     if (dashed) SetDefaultLineAttributes();
@@ -102,7 +112,7 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2, int style, Colour colour
 void Graphics::DrawLines(XPoint* points, int count, Colour colour) {
     if (!CanDraw() || points == nullptr || count <= 0) return;
     SetForeground(colour);
-    XDrawLines(display_, window_, gc_, points, count, CoordModeOrigin);
+    XDrawLines(display_, target_, gc_.Get(), points, count, CoordModeOrigin);
     Flush();
 }
 
@@ -110,7 +120,7 @@ void Graphics::FillPolygon(XPoint* points, int count, int border_width, Colour b
                            Colour fill) {
     if (!CanDraw() || points == nullptr || count <= 0) return;
     SetForeground(fill);
-    XFillPolygon(display_, window_, gc_, points, count, Complex, CoordModeOrigin);
+    XFillPolygon(display_, target_, gc_.Get(), points, count, Complex, CoordModeOrigin);
     if (border_width > 0) DrawLines(points, count, border);
     Flush();
 }
@@ -119,10 +129,10 @@ void Graphics::DrawRectangle(int x, int y, int w, int h, int line_width, Colour 
     if (!CanDraw() || w < 1 || h < 1) return;
     SetForeground(colour);
     if (line_width > 1) {
-        XSetLineAttributes(display_, gc_, static_cast<unsigned>(line_width), LineSolid, CapRound,
-                           JoinRound);
+        XSetLineAttributes(display_, gc_.Get(), static_cast<unsigned>(line_width), LineSolid,
+                           CapRound, JoinRound);
     }
-    XDrawRectangle(display_, window_, gc_, x, y, Extent(w - 1), Extent(h - 1));
+    XDrawRectangle(display_, target_, gc_.Get(), x, y, Extent(w - 1), Extent(h - 1));
     if (line_width > 1) SetDefaultLineAttributes();
     Flush();
 }
@@ -131,7 +141,8 @@ void Graphics::FillRectangle(int x, int y, int w, int h, int border_width, Colou
                              Colour fill) {
     if (!CanDraw()) return;
     SetForeground(fill);
-    if (w > 1 && h > 1) XFillRectangle(display_, window_, gc_, x, y, Extent(w - 1), Extent(h - 1));
+    if (w > 1 && h > 1)
+        XFillRectangle(display_, target_, gc_.Get(), x, y, Extent(w - 1), Extent(h - 1));
     if (border_width > 0) DrawRectangle(x, y, w - 1, h - 1, border_width, border);
     Flush();
 }
@@ -139,8 +150,8 @@ void Graphics::FillRectangle(int x, int y, int w, int h, int border_width, Colou
 void Graphics::DrawEllipse(int x, int y, int w, int h, Colour colour) {
     if (!CanDraw()) return;
     SetForeground(colour);
-    XSetArcMode(display_, gc_, ArcPieSlice);
-    XDrawArc(display_, window_, gc_, x, y, Extent(w), Extent(h), 0, 360 * 64);
+    XSetArcMode(display_, gc_.Get(), ArcPieSlice);
+    XDrawArc(display_, target_, gc_.Get(), x, y, Extent(w), Extent(h), 0, 360 * 64);
     Flush();
 }
 
@@ -148,8 +159,8 @@ void Graphics::FillEllipse(int x, int y, int w, int h, int border_width, Colour 
                            Colour fill) {
     if (!CanDraw()) return;
     SetForeground(fill);
-    XSetArcMode(display_, gc_, ArcPieSlice);
-    XFillArc(display_, window_, gc_, x, y, Extent(w), Extent(h), 0, 360 * 64);
+    XSetArcMode(display_, gc_.Get(), ArcPieSlice);
+    XFillArc(display_, target_, gc_.Get(), x, y, Extent(w), Extent(h), 0, 360 * 64);
     if (border_width > 0) DrawEllipse(x, y, w, h, border);
     Flush();
 }

@@ -1,11 +1,11 @@
-// Images onto the window: plain copies, colour-key copies and read-backs. Every copy is
-// clipped to the source image and to the part of the window visible on the screen, so no
-// request reads past an image buffer or asks X for pixels it cannot give.
+// Images onto the target: plain copies, colour-key copies and read-backs. Every copy is
+// clipped to the source image and to the part of the target that can be read (of a window,
+// what is visible on the screen), so no request reads past an image buffer or asks X for
+// pixels it cannot give.
 
 #include <X11/Xutil.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "util/Log.h"
 #include "graphics/Graphics.h"
@@ -16,11 +16,6 @@
 
 namespace sassorbi {
 namespace {
-
-struct ServerImageDeleter {
-    void operator()(XImage* image) const { XDestroyImage(image); }
-};
-using ServerImage = std::unique_ptr<XImage, ServerImageDeleter>;
 
 // Shrinks [start, start + length) to [low, high), moving the source start along with it.
 void ClipSpan(int* start, int* length, int* source, int low, int high) {
@@ -34,16 +29,31 @@ void ClipSpan(int* start, int* length, int* source, int low, int high) {
 
 }  // namespace
 
-// Clips the area to the window and to the screen; false when nothing of it is visible.
+// Clips the area to what X can read back of the target; false when nothing is left.
 bool Graphics::VisibleArea(int* x, int* y, int* w, int* h, int* src_x, int* src_y) {
+    if (on_window_) return VisibleOnScreen(x, y, w, h, src_x, src_y);
+    Window root;
+    int origin_x = 0, origin_y = 0;
+    unsigned width = 0, height = 0, border = 0, depth = 0;
+    if (!XGetGeometry(display_, target_, &root, &origin_x, &origin_y, &width, &height, &border,
+                      &depth)) {
+        return false;
+    }
+    ClipSpan(x, w, src_x, 0, static_cast<int>(width));
+    ClipSpan(y, h, src_y, 0, static_cast<int>(height));
+    return *w > 0 && *h > 0;
+}
+
+// A window is read from the screen: only its part inside the screen can be read.
+bool Graphics::VisibleOnScreen(int* x, int* y, int* w, int* h, int* src_x, int* src_y) {
     XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(display_, window_, &attributes) ||
+    if (!XGetWindowAttributes(display_, target_, &attributes) ||
         attributes.map_state != IsViewable) {
         return false;
     }
     int origin_x = 0, origin_y = 0;
     Window child;
-    XTranslateCoordinates(display_, window_, attributes.root, 0, 0, &origin_x, &origin_y, &child);
+    XTranslateCoordinates(display_, target_, attributes.root, 0, 0, &origin_x, &origin_y, &child);
     const int screen_width = WidthOfScreen(attributes.screen);
     const int screen_height = HeightOfScreen(attributes.screen);
     ClipSpan(x, w, src_x, std::max(0, -origin_x),
@@ -68,7 +78,7 @@ void Graphics::PutImage(int x, int y, int w, int h, XImage* image, int src_x, in
     ClipSpan(&src_x, &w, &x, 0, image->width);
     ClipSpan(&src_y, &h, &y, 0, image->height);
     if (w <= 0 || h <= 0) return;
-    XPutImage(display_, window_, gc_, image, src_x, src_y, x, y, static_cast<unsigned>(w),
+    XPutImage(display_, target_, gc_.Get(), image, src_x, src_y, x, y, static_cast<unsigned>(w),
               static_cast<unsigned>(h));
     Flush();
 }
@@ -88,16 +98,16 @@ void Graphics::PutSubImageTransparent(int x, int y, int w, int h, XImage* image,
     ClipSpan(&src_x, &w, &x, 0, image->width);
     ClipSpan(&src_y, &h, &y, 0, image->height);
     if (w <= 0 || h <= 0 || !VisibleArea(&x, &y, &w, &h, &src_x, &src_y)) return;
-    ServerImage background(XGetImage(display_, window_, x, y, static_cast<unsigned>(w),
+    ServerImage background(XGetImage(display_, target_, x, y, static_cast<unsigned>(w),
                                      static_cast<unsigned>(h), AllPlanes, ZPixmap));
     if (!background) return;
     BlitKeyed(*image, src_x, src_y, w, h, background.get(), 0, 0, key);
-    XPutImage(display_, window_, gc_, background.get(), 0, 0, x, y, static_cast<unsigned>(w),
+    XPutImage(display_, target_, gc_.Get(), background.get(), 0, 0, x, y, static_cast<unsigned>(w),
               static_cast<unsigned>(h));
     Flush();
 }
 
-XImage* Graphics::GetImage(int x, int y, int w, int h) {
+ServerImage Graphics::GetImage(int x, int y, int w, int h) {
     if (!CanDraw() || w <= 0 || h <= 0) return nullptr;
     MyImage::ProbePixelLayout(display_, screen_number_);
     int clipped_x = x, clipped_y = y, clipped_w = w, clipped_h = h, ignored_x = 0, ignored_y = 0;
@@ -105,28 +115,25 @@ XImage* Graphics::GetImage(int x, int y, int w, int h) {
         clipped_w != w || clipped_h != h) {
         return nullptr;
     }
-    return XGetImage(display_, window_, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h),
-                     AllPlanes, ZPixmap);
+    return ServerImage(XGetImage(display_, target_, x, y, static_cast<unsigned>(w),
+                                 static_cast<unsigned>(h), AllPlanes, ZPixmap));
 }
 
-Pixmap Graphics::CreatePixmapFromImage(GUIElement* element, XImage* image) {
+OwnedPixmap Graphics::CreatePixmapFromImage(GUIElement* element, XImage* image) {
     GUIElement* owner = element->GetKind() == "form" ? element : element->GetOwnerForm();
     auto* form = static_cast<Form*>(owner);
-    if (form == nullptr || form->GetDisplay() == nullptr || image == nullptr) return 0;
+    if (form == nullptr || form->GetDisplay() == nullptr || image == nullptr) return {};
     Display* display = form->GetDisplay();
     const Drawable target = form->GetWindow() != 0 ? form->GetWindow() : DefaultRootWindow(display);
-    const Pixmap pixmap =
-        XCreatePixmap(display, target, static_cast<unsigned>(image->width),
-                      static_cast<unsigned>(image->height), static_cast<unsigned>(image->depth));
+    OwnedPixmap pixmap(display, target, image->width, image->height, image->depth);
     XGCValues values{};
-    const GC gc = XCreateGC(display, pixmap, GCCapStyle | GCJoinStyle, &values);
-    if (gc == nullptr) {
+    const OwnedGc gc(display, pixmap.Get(), GCCapStyle | GCJoinStyle, &values);
+    if (!gc) {
         WriteLog("Errore XCreateGC");
         return pixmap;
     }
-    XPutImage(display, pixmap, gc, image, 0, 0, 0, 0, static_cast<unsigned>(image->width),
-              static_cast<unsigned>(image->height));
-    XFreeGC(display, gc);
+    XPutImage(display, pixmap.Get(), gc.Get(), image, 0, 0, 0, 0,
+              static_cast<unsigned>(image->width), static_cast<unsigned>(image->height));
     return pixmap;
 }
 

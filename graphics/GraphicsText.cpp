@@ -60,9 +60,17 @@ int Graphics::AlignedX(int x, int w, const std::string& line, int align) const {
     return align == 1 ? x + w - width : x + (w - width) / 2;
 }
 
-void Graphics::DrawString(int x, int baseline, const std::string& text) {
+void Graphics::DrawGlyphs(int x, int baseline, const std::string& text) {
     if (text.empty()) return;
-    XDrawString(display_, window_, gc_, x, baseline, text.data(), static_cast<int>(text.size()));
+    XDrawString(display_, target_, gc_.Get(), x, baseline, text.data(),
+                static_cast<int>(text.size()));
+}
+
+void Graphics::DrawString(int x, int baseline, const std::string& text, Colour colour) {
+    if (!CanDraw()) return;
+    SetForeground(colour);
+    DrawGlyphs(x, baseline, text);
+    Flush();
 }
 
 void Graphics::DrawText(int x, int y, int w, int h, const std::string& text, Colour fg, Colour bg,
@@ -92,11 +100,11 @@ void Graphics::DrawTextLines(int x, int y, int w, int h, std::string text, Colou
         }
         if (rest.empty()) {
             const int centring = first ? (h - line_height) / 2 : 0;
-            DrawString(AlignedX(x, w, line, align), y + line_height - 1 + centring, line);
+            DrawGlyphs(AlignedX(x, w, line, align), y + line_height - 1 + centring, line);
             return;
         }
         if (cut) align = 0;
-        DrawString(AlignedX(x, w, line, align), y + line_height - 1, line);
+        DrawGlyphs(AlignedX(x, w, line, align), y + line_height - 1, line);
         // An empty line whose rest is the same text again: not even one character fits, so
         // no later line could show anything either. A blank at the front is trimmed away.
         if (line.empty() && Trim(rest) == text) return;

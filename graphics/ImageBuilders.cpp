@@ -37,17 +37,13 @@ Form* FormOf(GUIElement* element) {
 }
 
 // A pixmap of the window's depth reads back like the window, and is always readable.
-XImage* ReadProbePixel(Display* display, int screen_number) {
-    const Pixmap pixmap =
-        XCreatePixmap(display, RootWindow(display, screen_number), 1, 1,
-                      static_cast<unsigned>(DefaultDepth(display, screen_number)));
-    const GC gc = XCreateGC(display, pixmap, 0, nullptr);
-    XSetForeground(display, gc, kProbeColour);
-    XDrawPoint(display, pixmap, gc, 0, 0);
-    XImage* image = XGetImage(display, pixmap, 0, 0, 1, 1, AllPlanes, ZPixmap);
-    XFreeGC(display, gc);
-    XFreePixmap(display, pixmap);
-    return image;
+ServerImage ReadProbePixel(Display* display, int screen_number) {
+    const OwnedPixmap pixmap(display, RootWindow(display, screen_number), 1, 1,
+                             DefaultDepth(display, screen_number));
+    const OwnedGc gc(display, pixmap.Get(), 0, nullptr);
+    XSetForeground(display, gc.Get(), kProbeColour);
+    XDrawPoint(display, pixmap.Get(), gc.Get(), 0, 0);
+    return ServerImage(XGetImage(display, pixmap.Get(), 0, 0, 1, 1, AllPlanes, ZPixmap));
 }
 
 void WarnIfNot(const char* what, int value, int expected) {
@@ -141,8 +137,8 @@ void MyImage::ProbePixelLayout(GUIElement* element) {
 
 void MyImage::ProbePixelLayout(Display* display, int screen_number) {
     if (g_layout.depth != 0) return;
-    XImage* image = ReadProbePixel(display, screen_number);
-    if (image == nullptr) {
+    const ServerImage image = ReadProbePixel(display, screen_number);
+    if (!image) {
         // Nothing to measure: assume the supported layout.
         g_layout = {ZPixmap, 0, 32, LSBFirst, 24, 32};
         return;
@@ -151,29 +147,28 @@ void MyImage::ProbePixelLayout(Display* display, int screen_number) {
                 image->bitmap_bit_order, image->depth,   image->bits_per_pixel};
     WarnAboutLayout(*image);
     FindChannels(*image);
-    XDestroyImage(image);
 }
 
-XImage* MyImage::CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int w, int h) {
+ClientImage MyImage::CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int w, int h) {
     Form* form = FormOf(element);
     if (form == nullptr || form->GetDisplay() == nullptr) return nullptr;
     return CreateImageFromRGB(form->GetDisplay(), form->GetScreen()->GetScreenNumber(), rgb, w, h);
 }
 
-XImage* MyImage::CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb, int w,
-                                    int h) {
+ClientImage MyImage::CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb,
+                                        int w, int h) {
     if (rgb == nullptr) return nullptr;
-    XImage* image = CreateBlankImage(display, screen_number, w, h);
-    if (image == nullptr) return nullptr;
+    ClientImage image = CreateBlankImage(display, screen_number, w, h);
+    if (!image) return nullptr;
     if (HasChannelBytes(image->bits_per_pixel / 8)) {
-        FillByBytes(image, rgb);
+        FillByBytes(image.get(), rgb);
     } else {
-        FillByPixels(image, rgb, DefaultVisual(display, screen_number));
+        FillByPixels(image.get(), rgb, DefaultVisual(display, screen_number));
     }
     return image;
 }
 
-XImage* MyImage::CreateBlankImage(Display* display, int screen_number, int w, int h) {
+ClientImage MyImage::CreateBlankImage(Display* display, int screen_number, int w, int h) {
     // X sizes are 16-bit; nothing larger can be shown, and the sizes below cannot overflow.
     if (display == nullptr || w <= 0 || h <= 0 || w > 32767 || h > 32767) return nullptr;
     ProbePixelLayout(display, screen_number);
@@ -192,7 +187,7 @@ XImage* MyImage::CreateBlankImage(Display* display, int screen_number, int w, in
                                  g_layout.xoffset, data, static_cast<unsigned>(w),
                                  static_cast<unsigned>(h), g_layout.bitmap_pad, padded);
     if (image == nullptr) delete[] data;
-    return image;
+    return ClientImage(image);
 }
 
 void MyImage::DestroyImage(XImage* image) {

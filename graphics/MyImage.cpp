@@ -21,24 +21,19 @@ MyImage::MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h)
     GUIElement::SetSize(w, h);
 }
 
-MyImage::~MyImage() {
-    ReleaseDerivedImage();
-}
-
 void MyImage::ReleaseDerivedImage() {
-    if (!owns_image_) return;
-    DestroyImage(image_);
+    if (!derived_image_) return;
+    derived_image_.reset();
     image_ = nullptr;
-    owns_image_ = false;
 }
 
 // Decoded at the picture's own size, whatever the control's.
 void MyImage::BuildDerivedImage() {
     const std::vector<uint8_t> rgb =
         DecodeEmbeddedImage(embedded_width_, embedded_height_, embedded_);
-    image_ = CreateImageFromRGB(this, rgb.empty() ? nullptr : rgb.data(), embedded_width_,
-                                embedded_height_);
-    owns_image_ = image_ != nullptr;
+    derived_image_ = CreateImageFromRGB(this, rgb.empty() ? nullptr : rgb.data(), embedded_width_,
+                                        embedded_height_);
+    image_ = derived_image_.get();
 }
 
 void MyImage::Repaint() {
@@ -46,7 +41,7 @@ void MyImage::Repaint() {
 }
 
 void MyImage::SetImage(XImage* image) {
-    if (owns_image_) {
+    if (derived_image_) {
         ReleaseDerivedImage();
         embedded_ = nullptr;
     }

@@ -10,18 +10,12 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "graphics/PictureControl.h"
+#include "graphics/XOwners.h"
 
 namespace sassorbi {
-
-// Frees a client image made by MyImage::CreateImageFromRGB.
-struct ClientImageDeleter {
-    void operator()(XImage* image) const;
-};
-using ClientImage = std::unique_ptr<XImage, ClientImageDeleter>;
 
 class MyImage : public PictureControl {
 public:
@@ -37,12 +31,12 @@ public:
     static void ProbePixelLayout(Display* display, int screen_number);
     // A client image in the display's layout, or null for a null buffer. The buffer is
     // only read and must hold 3 x w x h bytes.
-    static XImage* CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int w, int h);
-    static XImage* CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb,
-                                      int w, int h);
+    static ClientImage CreateImageFromRGB(GUIElement* element, const uint8_t* rgb, int w, int h);
+    static ClientImage CreateImageFromRGB(Display* display, int screen_number, const uint8_t* rgb,
+                                          int w, int h);
     // A zero-filled (black) client image in the display's layout.
-    static XImage* CreateBlankImage(Display* display, int screen_number, int w, int h);
-    // Frees an image made by CreateImageFromRGB or CreateBlankImage; null is ignored.
+    static ClientImage CreateBlankImage(Display* display, int screen_number, int w, int h);
+    // What ClientImage frees its images with; null is ignored.
     static void DestroyImage(XImage* image);
     // The packed RGB buffer of an embedded picture.
     static std::vector<uint8_t> DecodeEmbeddedImage(int w, int h, const uint8_t* embedded);
@@ -52,7 +46,6 @@ public:
     // The picture of w x h pixels, which also becomes the control's size, is built from the
     // embedded data when first painted, and owned.
     MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h);
-    ~MyImage() override;
 
     virtual void SetImage(XImage* image);
     // The picture's own size goes with it: the data holds no more than w x h pixels.
@@ -67,11 +60,12 @@ private:
     void BuildDerivedImage();
     void Repaint();
 
+    // The image shown: the caller's, or the one derived from the embedded picture.
     XImage* image_ = nullptr;
+    ClientImage derived_image_;
     const uint8_t* embedded_ = nullptr;
     int embedded_width_ = 0;
     int embedded_height_ = 0;
-    bool owns_image_ = false;
     bool border_ = false;
 };
 

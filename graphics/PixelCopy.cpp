@@ -136,12 +136,13 @@ void BlitKeyed(const XImage& from, int src_x, int src_y, int w, int h, XImage* t
     }
 }
 
-XImage* CutImage(Display* display, int screen_number, const XImage& from, int top, int w, int h) {
-    XImage* cut = MyImage::CreateBlankImage(display, screen_number, w, h);
-    if (cut == nullptr) return nullptr;
+ClientImage CutImage(Display* display, int screen_number, const XImage& from, int top, int w,
+                     int h) {
+    ClientImage cut = MyImage::CreateBlankImage(display, screen_number, w, h);
+    if (!cut) return nullptr;
     const int rows = std::clamp(from.height - top, 0, h);
     const int columns = std::min(w, from.width);
-    if (top >= 0 && columns > 0) BlitImage(from, 0, top, columns, rows, cut, 0, 0, false);
+    if (top >= 0 && columns > 0) BlitImage(from, 0, top, columns, rows, cut.get(), 0, 0, false);
     return cut;
 }
 

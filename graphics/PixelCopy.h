@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 
 #include "toolkit/Geometry.h"
+#include "graphics/XOwners.h"
 
 namespace sassorbi {
 
@@ -23,6 +24,7 @@ void BlitKeyed(const XImage& from, int src_x, int src_y, int w, int h, XImage* t
                Colour key);
 // A w x h cut of from at (0, top) as a new image of the same layout; rows beyond the end
 // of from are transparent (black).
-XImage* CutImage(Display* display, int screen_number, const XImage& from, int top, int w, int h);
+ClientImage CutImage(Display* display, int screen_number, const XImage& from, int top, int w,
+                     int h);
 
 }  // namespace sassorbi

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/XOwners.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 #include "util/Files.h"
@@ -34,14 +35,13 @@ protected:
     std::vector<unsigned long> Pixels(Window window, int x, int y, int w, int h) {
         XSync(display(), False);
         std::vector<unsigned long> pixels;
-        XImage* image = XGetImage(driver(), window, x, y, static_cast<unsigned>(w),
-                                  static_cast<unsigned>(h), AllPlanes, ZPixmap);
-        if (image == nullptr) return pixels;
+        const ServerImage image(XGetImage(driver(), window, x, y, static_cast<unsigned>(w),
+                                          static_cast<unsigned>(h), AllPlanes, ZPixmap));
+        if (!image) return pixels;
         for (int row = 0; row < h; ++row) {
             for (int column = 0; column < w; ++column)
-                pixels.push_back(XGetPixel(image, column, row) & 0xFFFFFF);
+                pixels.push_back(XGetPixel(image.get(), column, row) & 0xFFFFFF);
         }
-        XDestroyImage(image);
         return pixels;
     }
 

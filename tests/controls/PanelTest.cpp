@@ -24,12 +24,9 @@ public:
 
     void Hide() override {
         auto* form = static_cast<Form*>(GetOwnerForm());
-        XImage* image =
-            XGetImage(form->GetDisplay(), form->GetWindow(), 30, 30, 1, 1, AllPlanes, ZPixmap);
-        if (image != nullptr) {
-            frame_seen_at_hide = (XGetPixel(image, 0, 0) & 0xFFFFFF) == kBlack;
-            XDestroyImage(image);
-        }
+        const ServerImage image(
+            XGetImage(form->GetDisplay(), form->GetWindow(), 30, 30, 1, 1, AllPlanes, ZPixmap));
+        if (image) frame_seen_at_hide = (XGetPixel(image.get(), 0, 0) & 0xFFFFFF) == kBlack;
         ProbeControl::Hide();
     }
 

@@ -35,7 +35,7 @@ protected:
         std::vector<uint8_t> red(kPicture * kPicture * 3, 0);
         for (size_t i = 0; i < red.size(); i += 3)
             red[i] = 0xFF;
-        picture.reset(MyImage::CreateImageFromRGB(parent.get(), red.data(), kPicture, kPicture));
+        picture = MyImage::CreateImageFromRGB(parent.get(), red.data(), kPicture, kPicture);
     }
 
     void TearDown() override {

@@ -41,7 +41,7 @@ protected:
     }
 
     ClientImage Image(const std::vector<uint8_t>& rgb, int w, int h) {
-        return ClientImage(MyImage::CreateImageFromRGB(game.get(), rgb.data(), w, h));
+        return MyImage::CreateImageFromRGB(game.get(), rgb.data(), w, h);
     }
     unsigned long Buffer(int x, int y) {
         return XGetPixel(game->GetScreenBufferImage(), x, y) & 0xFFFFFF;

@@ -135,7 +135,7 @@ TEST_F(SpriteTest, FrameAnimationsWrapToTheFirstFrameAndAOneFrameRangeNeverRedra
 }
 
 TEST_F(SpriteTest, CuttingPastTheEndOfAStripLeavesTheMissingRowsTransparent) {
-    const ClientImage cut(CutImage(display(), screen()->GetScreenNumber(), *strip, 25, 10, 10));
+    const ClientImage cut = CutImage(display(), screen()->GetScreenNumber(), *strip, 25, 10, 10);
     EXPECT_EQ(XGetPixel(cut.get(), 0, 4) & 0xFFFFFF, 0xFFFF00u);
     EXPECT_EQ(XGetPixel(cut.get(), 0, 5) & 0xFFFFFF, 0u);
 }

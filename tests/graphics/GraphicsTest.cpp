@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/Graphics.h"
+#include "graphics/XOwners.h"
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
@@ -86,6 +87,25 @@ TEST_F(GraphicsTest, AContextWithoutAWindowMeasuresButDrawsNothing) {
     EXPECT_GT(graphics.TextWidth("abc"), 0);
     graphics.FillRectangle(0, 0, 10, 10, 0, kNoColour, kRed);  // must not reach the server
     XSync(display(), False);
+}
+
+TEST_F(GraphicsTest, DrawsOnAPixmapAndReadsBackOnlyWhatThePixmapHolds) {
+    const OwnedPixmap pixmap(display(), form->GetWindow(), 40, 20,
+                             DefaultDepth(display(), screen()->GetScreenNumber()));
+    Graphics graphics(form.get(), pixmap.Get());
+    graphics.FillRectangle(0, 0, 41, 21, 0, kNoColour, 0x010101);
+    graphics.DrawString(2, 15, "MMM", 0xFFFFFF);
+    const ServerImage image = graphics.GetImage(0, 0, 40, 20);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(XGetPixel(image.get(), 39, 19) & 0xFFFFFF, 0x010101u) << "the whole pixmap filled";
+    int white = 0;
+    for (int x = 0; x < 40; ++x) {
+        for (int y = 0; y < 20; ++y)
+            white += (XGetPixel(image.get(), x, y) & 0xFFFFFF) == 0xFFFFFF;
+    }
+    EXPECT_GT(white, 0) << "the glyphs";
+    EXPECT_EQ(graphics.GetImage(30, 10, 20, 20), nullptr) << "past the pixmap's edge";
+    EXPECT_EQ(Pixel(5, 5), kGrey) << "the window is not drawn on";
 }
 
 TEST(GraphicsWithoutDisplayTest, SaysItHasNoContextAndEveryOperationIsSafe) {

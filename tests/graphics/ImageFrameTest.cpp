@@ -43,7 +43,7 @@ protected:
     unsigned long Pixel(int x, int y) { return PixelAt(form->GetWindow(), x, y); }
     ClientImage Image(int w, int h, const std::function<uint32_t(int, int)>& colour) {
         const std::vector<uint8_t> rgb = Pixels(w, h, colour);
-        return ClientImage(MyImage::CreateImageFromRGB(form.get(), rgb.data(), w, h));
+        return MyImage::CreateImageFromRGB(form.get(), rgb.data(), w, h);
     }
     ClientImage Solid(uint32_t colour) {
         return Image(4, 4, [=](int, int) { return colour; });

@@ -33,7 +33,7 @@ protected:
     }
     unsigned long Pixel(int x, int y) { return PixelAt(form->GetWindow(), x, y); }
     ClientImage Image(const std::vector<uint8_t>& rgb, int w, int h) {
-        return ClientImage(MyImage::CreateImageFromRGB(form.get(), rgb.data(), w, h));
+        return MyImage::CreateImageFromRGB(form.get(), rgb.data(), w, h);
     }
 
     TempFolder folder;

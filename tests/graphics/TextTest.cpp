@@ -6,6 +6,7 @@
 
 #include "graphics/FontSpec.h"
 #include "graphics/Graphics.h"
+#include "graphics/XOwners.h"
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
@@ -26,13 +27,14 @@ protected:
     std::vector<unsigned long> Box(int x, int y, int w, int h) {
         std::vector<unsigned long> pixels;
         XSync(display(), False);
-        XImage* image = XGetImage(driver(), form->GetWindow(), x, y, w, h, AllPlanes, ZPixmap);
+        const ServerImage image(
+            XGetImage(driver(), form->GetWindow(), x, y, w, h, AllPlanes, ZPixmap));
+        if (!image) return pixels;
         for (int row = 0; row < h; ++row) {
             for (int column = 0; column < w; ++column) {
-                pixels.push_back(XGetPixel(image, column, row) & 0xFFFFFF);
+                pixels.push_back(XGetPixel(image.get(), column, row) & 0xFFFFFF);
             }
         }
-        XDestroyImage(image);
         return pixels;
     }
 

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "graphics/XOwners.h"
 #include "toolkit/MonotonicClock.h"
 
 namespace sassorbi::testing {
@@ -171,11 +172,9 @@ void GameProcess::Click(Window window, int x, int y) {
 }
 
 unsigned long GameProcess::Pixel(Window window, int x, int y) {
-    XImage* image = XGetImage(driver_, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (image == nullptr) return ~0UL;
-    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
-    XDestroyImage(image);
-    return pixel;
+    const ServerImage image(XGetImage(driver_, window, x, y, 1, 1, AllPlanes, ZPixmap));
+    if (!image) return ~0UL;
+    return XGetPixel(image.get(), 0, 0) & 0xFFFFFF;
 }
 
 bool GameProcess::Shows(const std::string& picture) {

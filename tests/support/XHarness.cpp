@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "graphics/XOwners.h"
 #include "toolkit/Application.h"
 #include "toolkit/MonotonicClock.h"
 
@@ -155,11 +156,9 @@ int XServerTest::RunIdleWaits(int waits) {
 unsigned long XServerTest::PixelAt(Window window, int x, int y) {
     // What the program drew has been sent, not necessarily done: wait until it is.
     XSync(display(), False);
-    XImage* image = XGetImage(driver_, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (image == nullptr) return ~0UL;
-    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
-    XDestroyImage(image);
-    return pixel;
+    const ServerImage image(XGetImage(driver_, window, x, y, 1, 1, AllPlanes, ZPixmap));
+    if (!image) return ~0UL;
+    return XGetPixel(image.get(), 0, 0) & 0xFFFFFF;
 }
 
 std::string XServerTest::TextProperty(Window window, const char* name) {
