@@ -19,6 +19,7 @@ namespace {
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kRed = 0xFF0000;
 constexpr Colour kNearBlack = 0x010101;
+constexpr int kPauseStepMs = 10;
 
 }  // namespace
 
@@ -38,8 +39,13 @@ FormMain::~FormMain() {
     name_form_.reset();
 }
 
+// In 10 ms steps, reaping the sound players that end meanwhile: the screens' pauses block
+// the event loop, which would otherwise leave them zombies for seconds.
 void FormMain::Pause(int milliseconds) {
-    usleep(static_cast<useconds_t>(milliseconds) * 1000);
+    for (int left = milliseconds; left > 0; left -= kPauseStepMs) {
+        usleep(static_cast<useconds_t>(std::min(left, kPauseStepMs)) * 1000);
+        ReapChildren();
+    }
 }
 
 // The loading screen: strips, the title picture, the credit and the top ten.

@@ -41,6 +41,22 @@ protected:
     }
 
     std::string Logged() { return ReadFile("log.txt"); }
+
+    // A script of the test's own runs as aplay; PATH is given back at the end of the test.
+    void FakePlayer(const std::string& script) {
+        fs::create_directory("bin");
+        WriteFile("bin/aplay", "#!/bin/sh\n" + script);
+        fs::permissions("bin/aplay", fs::perms(0755));
+        setenv("PATH", (fs::current_path() / "bin").string().c_str(), 1);
+    }
+
+    void TearDown() override {
+        setenv("PATH", path_.c_str(), 1);
+        MainFormFixture::TearDown();
+    }
+
+private:
+    const std::string path_ = getenv("PATH");
 };
 
 TEST_F(InProcessFaultTest, MissingLandmarksAreNamedAndTheLevelsStillPlay) {
@@ -95,6 +111,23 @@ TEST_F(InProcessFaultTest, SoundsWithoutAPlayerOrWithABrokenOneAreSilent) {
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(game->GetScore(), 100);
     EXPECT_TRUE(PumpUntil([] { return RunningChildCount() == 0; }, 3000)) << "players reaped";
+}
+
+// The lost life's screens hold the loop for four seconds; the cry's player, which ends at
+// once here, is reaped during them instead of staying a zombie until they are over.
+TEST_F(InProcessFaultTest, APlayerThatEndsDuringTheScreensPauseIsReapedWithinIt) {
+    FakePlayer("echo $$ > player.pid\n");
+    StartLevel(1);
+    ParkDiamonds();
+    const int paused_before = game->paused_ms;
+    game->real_pauses = true;
+    Hit();  // the life is lost, with its pauses, before this returns
+    game->real_pauses = false;
+    ASSERT_EQ(game->GetLives(), 2);
+    ASSERT_EQ(game->paused_ms - paused_before, 4000);
+    const std::string pid = ReadFile("player.pid");
+    ASSERT_FALSE(pid.empty());
+    EXPECT_FALSE(fs::exists("/proc/" + std::to_string(std::stoi(pid)))) << "a zombie";
 }
 
 TEST_F(InProcessFaultTest, MissingDingIsNamedAndTheDiamondStillCounts) {

@@ -1,6 +1,6 @@
 #pragma once
 // The game in this process on the test server, with its own data copied into a temporary
-// game directory, its pauses skipped, and its rules reachable from the tests.
+// game directory, its pauses skipped (unless asked for), and its rules reachable from the tests.
 
 #include <X11/Xutil.h>
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 
 namespace sassorbi::testing {
 
-// The game with its pauses skipped and its rules reachable from the tests.
+// The game with its pauses skipped (unless asked for) and its rules reachable from the tests.
 class TestGame : public FormMain {
 public:
     using FormMain::CollectDiamonds;
@@ -25,8 +25,12 @@ public:
     using FormMain::SetLevel;
     using FormMain::SetState;
     using FormMain::ShowTopTenEntry;
-    void Pause(int milliseconds) override { paused_ms += milliseconds; }
+    void Pause(int milliseconds) override {
+        paused_ms += milliseconds;
+        if (real_pauses) FormMain::Pause(milliseconds);
+    }
     int paused_ms = 0;
+    bool real_pauses = false;
 };
 
 class MainFormFixture : public XServerTest {
