@@ -1,6 +1,6 @@
 #include "devices/SoundPlayer.h"
 
-#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -10,20 +10,12 @@
 #include "util/Log.h"
 #include "util/ChildProcesses.h"
 #include "util/Files.h"
+#include "util/Shell.h"
 
 namespace sassorbi {
 namespace {
 
 constexpr const char* kPlayer = "aplay";
-
-// The player must not read the game's terminal nor write over its output.
-void SilenceStandardStreams() {
-    const int null_device = open("/dev/null", O_RDWR);
-    if (null_device < 0) return;
-    dup2(null_device, STDIN_FILENO);
-    dup2(null_device, STDOUT_FILENO);
-    if (null_device > STDOUT_FILENO) close(null_device);
-}
 
 bool StopRequested() {
     sigset_t pending;
@@ -33,20 +25,22 @@ bool StopRequested() {
 
 // The loop of a repeated sound. SIGTERM stays pending here, so the loop outlives its player
 // and reaps it; a player that fails or was stopped ends the loop, and so does a broken one,
-// which is never restarted in a busy loop.
+// which is never restarted in a busy loop. The loop ends as a failing player did, so the
+// game hears of the failure.
 [[noreturn]] void RepeatPlayer(const std::vector<std::string>& command) {
     sigset_t terminate;
     sigemptyset(&terminate);
     sigaddset(&terminate, SIGTERM);
     sigprocmask(SIG_BLOCK, &terminate, nullptr);
-    while (!StopRequested()) {
+    int status = 0;
+    while (!StopRequested() && status == 0) {
         const pid_t pid = SpawnProgram(command);
         if (pid <= 0) break;
         // A stop that came just before the fork missed the new player.
         if (StopRequested()) kill(pid, SIGTERM);
-        if (WaitForChild(pid) != 0) break;
+        status = WaitForChild(pid);
     }
-    _exit(0);
+    _exit(status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : 0);
 }
 
 // A child leading its own process group, so one SIGTERM to the group stops the player
@@ -57,6 +51,7 @@ pid_t StartPlayer(const std::string& path, bool repeat) {
     std::vector<char*> arguments = {const_cast<char*>(kPlayer), const_cast<char*>(path.c_str()),
                                     nullptr};
     const pid_t pid = ForkChildInGroup();
+    if (pid > 0) SetChildEndHandler(pid, ReportSoundPlayerEnd);
     if (pid != 0) return pid;
     SilenceStandardStreams();
     if (repeat) RepeatPlayer(command);

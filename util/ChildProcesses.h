@@ -18,6 +18,18 @@ pid_t ForkChild();
 // program ends with status 127. Returns the pid, or -1 when nothing was started.
 pid_t SpawnProgram(const std::vector<std::string>& argv);
 
+// Like SpawnProgram, with the program's standard input, output and error on /dev/null.
+pid_t SpawnQuietProgram(const std::vector<std::string>& argv);
+
+// In a forked child: standard input, output and error on /dev/null, so a program it starts
+// neither reads the game's terminal nor writes over it.
+void SilenceStandardStreams();
+
+// Told the wait status of a recorded child when one of the functions here reaps it, unless
+// it was terminated here first.
+using ChildEndHandler = void (*)(int wait_status);
+void SetChildEndHandler(pid_t pid, ChildEndHandler handler);
+
 // Reaps every recorded child that has ended, without blocking; cheap with none recorded.
 void ReapChildren();
 

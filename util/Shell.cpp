@@ -1,9 +1,12 @@
 #include "util/Shell.h"
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 
 #include "util/ChildProcesses.h"
 #include "util/Files.h"
+#include "util/Log.h"
 
 namespace sassorbi {
 
@@ -19,7 +22,21 @@ void Beep() {
     const std::string sound = "Data/beep.wav";
     if (!FileExists(sound)) return;
     // Reaped by the event loop's ReapChildren; without a child, play it here and wait.
-    if (SpawnProgram({"aplay", sound}) < 0) RunProgram("aplay", sound);
+    const pid_t pid = SpawnQuietProgram({"aplay", sound});
+    if (pid > 0) {
+        SetChildEndHandler(pid, ReportSoundPlayerEnd);
+    } else {
+        RunProgram("aplay", sound + " </dev/null >/dev/null 2>&1");
+    }
+}
+
+void ReportSoundPlayerEnd(int wait_status) {
+    static bool reported = false;
+    // Ended by a signal is a sound cut short, not a failing player.
+    if (reported || !WIFEXITED(wait_status) || WEXITSTATUS(wait_status) == 0) return;
+    reported = true;
+    WriteLogString("Sound unavailable: aplay exited with status " +
+                   std::to_string(WEXITSTATUS(wait_status)));
 }
 
 }  // namespace sassorbi

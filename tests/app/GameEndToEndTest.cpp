@@ -10,6 +10,7 @@
 #include <X11/keysym.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "tests/support/GameProcess.h"
 #include "tests/support/TempFolder.h"
@@ -80,7 +81,13 @@ TEST_F(GameEndToEndTest, APlayerGoesFromTheTitleToTheTopTenAndQuits) {
     // Nothing the game started outlives it: its children would have been reparented to us.
     usleep(200 * 1000);
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a child of the game is left";
-    EXPECT_EQ(game->Log(), "Could not open joystick. Use the cursor keys to move.\n");
+    // The terminal shows the log and nothing else: the sound players write nowhere. Without
+    // a sound card the log says so once.
+    const std::string log = game->Log();
+    EXPECT_EQ(ReadFile("stdout.txt"), log);
+    const std::regex no_sound("Sound unavailable: aplay exited with status [0-9]+\n");
+    EXPECT_EQ(std::regex_replace(log, no_sound, ""),
+              "Could not open joystick. Use the cursor keys to move.\n");
 }
 
 }  // namespace

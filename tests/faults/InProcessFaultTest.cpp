@@ -16,6 +16,8 @@
 #include "devices/Joystick.h"
 #include "tests/game/MainFormFixture.h"
 #include "util/ChildProcesses.h"
+#include "util/Files.h"
+#include "util/Shell.h"
 
 namespace sassorbi::testing {
 namespace {
@@ -91,6 +93,61 @@ TEST_F(InProcessFaultTest, MissingScreensAndCryStillLeadToTheNameDialog) {
     EXPECT_NE(log.find("Data/replay.bin: non trovato\n"), std::string::npos);
     EXPECT_NE(log.find("Data/gameover.bin: non trovato\n"), std::string::npos);
     EXPECT_NE(log.find("Data/urlo.wav non trovato.\n"), std::string::npos);
+}
+
+// This process's standard error goes to a file while it lives, as a terminal would show it.
+class CapturedStandardError {
+public:
+    explicit CapturedStandardError(const std::string& path) : saved_(dup(STDERR_FILENO)) {
+        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        dup2(file, STDERR_FILENO);
+        close(file);
+    }
+    ~CapturedStandardError() {
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+    CapturedStandardError(const CapturedStandardError&) = delete;
+    CapturedStandardError& operator=(const CapturedStandardError&) = delete;
+
+private:
+    int saved_;
+};
+
+// The real aplay on a machine whose sound card cannot be opened (the default device is a
+// card that does not exist): its complaints at every sound reach no terminal, and the log
+// says once why the game is silent. Once per process: before any other failing player.
+TEST_F(InProcessFaultTest, WithoutASoundCardThePlayersAreQuietAndTheLogSaysWhyOnce) {
+    CreateFolder("config");
+    CreateFolder("config/alsa");
+    WriteFile("config/alsa/asoundrc", "pcm.!default { type hw card 99 }\n");
+    const char* config_home = getenv("XDG_CONFIG_HOME");
+    const std::string saved_config_home = config_home != nullptr ? config_home : "";
+    setenv("XDG_CONFIG_HOME", (fs::current_path() / "config").string().c_str(), 1);
+    StartLevel(1);
+    {
+        CapturedStandardError captured("stderr.txt");
+        auto all_ended = [this] { return PumpUntil([] { return RunningChildCount() == 0; }); };
+        CollectOne();
+        EXPECT_TRUE(all_ended());
+        game->GetDiamonds()[1]->SetPosition(game->GetPlayer()->GetX() + 5, 305);
+        game->MovePlayerX(2);
+        EXPECT_TRUE(all_ended());
+        Beep();
+        EXPECT_TRUE(all_ended());
+    }
+    if (config_home != nullptr) {
+        setenv("XDG_CONFIG_HOME", saved_config_home.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+    EXPECT_EQ(game->GetScore(), 100);
+    EXPECT_EQ(ReadFile("stderr.txt"), "");
+    const std::string log = Logged();
+    const std::string line = "Sound unavailable: aplay exited with status 1\n";
+    const size_t first = log.find(line);
+    EXPECT_NE(first, std::string::npos) << log;
+    EXPECT_EQ(log.find(line, first + 1), std::string::npos) << "logged once";
 }
 
 TEST_F(InProcessFaultTest, SoundsWithoutAPlayerOrWithABrokenOneAreSilent) {
