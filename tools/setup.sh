@@ -12,7 +12,7 @@ PACKAGE_PACKAGES=("${PLAY_PACKAGES[@]}" dpkg-dev file)
 TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" xvfb xauth libxtst-dev x11-utils x11-apps imagemagick
                xdotool openbox wmctrl jackd2 libasound2-plugins libgtest-dev clang
                libclang-rt-14-dev valgrind xrestop procps
-               lintian desktop-file-utils appstream mandoc)
+               lintian desktop-file-utils appstream mandoc groff-base)
 
 say() { printf '%s\n' "$*" >&2; }
 
