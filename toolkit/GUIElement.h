@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/FontSpec.h"
+#include "toolkit/FontSpec.h"
 #include "toolkit/Callbacks.h"
 #include "toolkit/Geometry.h"
 

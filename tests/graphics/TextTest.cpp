@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "graphics/FontSpec.h"
+#include "toolkit/FontSpec.h"
 #include "graphics/Graphics.h"
 #include "graphics/XOwners.h"
 #include "tests/support/XHarness.h"

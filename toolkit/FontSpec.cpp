@@ -1,4 +1,4 @@
-#include "graphics/FontSpec.h"
+#include "toolkit/FontSpec.h"
 
 #include "util/Log.h"
 
