@@ -172,9 +172,23 @@ void OnConfigure(Form* form, const XConfigureEvent& event) {
     if (form_ref) form->SetBounds(event.x, event.y, event.width, event.height);
 }
 
-void OnClientMessage(Form* form, const XClientMessageEvent& event, Form* main) {
+// Whoever pings (a window manager, a watchdog) learns that events are still handled: the
+// message goes back unchanged but for its window, which becomes the root.
+void AnswerPing(Display* display, XClientMessageEvent event) {
+    const Window root = DefaultRootWindow(display);
+    event.window = root;
+    XEvent pong{};
+    pong.xclient = event;
+    XSendEvent(display, root, False, SubstructureNotifyMask | SubstructureRedirectMask, &pong);
+    XFlush(display);
+}
+
+void OnClientMessage(Display* display, Form* form, const XClientMessageEvent& event,
+                     Form* main) {
     const long first = event.data.l[0];
-    if (form->GetDeleteWindowAtom() != None &&
+    if (form->GetPingAtom() != None && static_cast<Atom>(first) == form->GetPingAtom()) {
+        AnswerPing(display, event);
+    } else if (form->GetDeleteWindowAtom() != None &&
         static_cast<Atom>(first) == form->GetDeleteWindowAtom()) {
         // The main form's own close handling decides whether the game ends.
         if (form == main) {
@@ -231,7 +245,7 @@ void DispatchEvent(Display* display, XEvent& event, Form* main, bool detectable_
             OnConfigure(form, event.xconfigure);
             break;
         case ClientMessage:
-            OnClientMessage(form, event.xclient, main);
+            OnClientMessage(display, form, event.xclient, main);
             break;
         case FocusOut:
             if (event.xfocus.detail != NotifyInferior) form->OnFocusOut();

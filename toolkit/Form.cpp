@@ -161,7 +161,9 @@ void Form::SetWindowManagerProperties() {
         SetNames(size_hints, wm_hints, class_hints);
         Display* display = GetDisplay();
         delete_window_atom_ = XInternAtom(display, "WM_DELETE_WINDOW", False);
-        XSetWMProtocols(display, window_, &delete_window_atom_, 1);
+        ping_atom_ = XInternAtom(display, "_NET_WM_PING", False);
+        Atom protocols[] = {delete_window_atom_, ping_atom_};
+        XSetWMProtocols(display, window_, protocols, 2);
         XSelectInput(display, window_, input_mask_);
     } else {
         WriteLog("XAllocSizeHints/XAllocWMHints/XAllocClassHint failed");

@@ -82,6 +82,7 @@ public:
 
     Form* GetActiveDialog() const { return active_dialog_; }
     Atom GetDeleteWindowAtom() const { return delete_window_atom_; }
+    Atom GetPingAtom() const { return ping_atom_; }
     Display* GetDisplay() const;
 
 protected:
@@ -101,6 +102,7 @@ private:
 
     Form* active_dialog_ = nullptr;
     Atom delete_window_atom_ = None;
+    Atom ping_atom_ = None;
     Pixmap icon_ = 0;
     std::vector<unsigned long> window_icon_;
     Screen* screen_ = nullptr;

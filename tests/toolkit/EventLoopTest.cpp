@@ -235,6 +235,35 @@ TEST_F(EventLoopTest, TheUserMessageIsAClientMessageOfTypeZeroWhoseFirstLongIsOn
     EXPECT_EQ(counting.user_messages, 1);
 }
 
+// A window manager's ping: the form answers on the root window with the same time stamp.
+TEST_F(EventLoopTest, APingIsAnsweredOnTheRootWindow) {
+    const Window root = DefaultRootWindow(driver());
+    XSelectInput(driver(), root, SubstructureNotifyMask);
+    const Atom protocols = XInternAtom(driver(), "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(driver(), "_NET_WM_PING", False);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = form->GetWindow();
+    event.xclient.message_type = protocols;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(ping);
+    event.xclient.data.l[1] = 4242;
+    event.xclient.data.l[2] = static_cast<long>(form->GetWindow());
+    XSendEvent(driver(), form->GetWindow(), False, NoEventMask, &event);
+    XSync(driver(), False);
+    XEvent pong{};
+    const bool answered = PumpUntil([&] {
+        return XCheckTypedWindowEvent(driver(), root, ClientMessage, &pong) == True;
+    });
+    XSelectInput(driver(), root, NoEventMask);
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(pong.xclient.message_type, protocols);
+    EXPECT_EQ(static_cast<Atom>(pong.xclient.data.l[0]), ping);
+    EXPECT_EQ(pong.xclient.data.l[1], 4242);
+    EXPECT_EQ(static_cast<Window>(pong.xclient.data.l[2]), form->GetWindow());
+    EXPECT_TRUE(EventLog().empty()) << "a ping is no event of the form's";
+}
+
 TEST_F(EventLoopTest, KeysAreTranslatedWithTheNewMappingAfterARemap) {
     const KeyCode code = XKeysymToKeycode(driver(), XK_q);
     int per_code = 0;

@@ -32,7 +32,7 @@ TEST_F(FormTest, TheWindowCarriesItsTitleClassFixedSizeAndCloseProtocol) {
     EXPECT_EQ(hints.min_height, 200);
     EXPECT_EQ(hints.max_height, 200);
     EXPECT_EQ(AtomListProperty(window, "WM_PROTOCOLS"),
-              std::vector<std::string>{"WM_DELETE_WINDOW"});
+              (std::vector<std::string>{"WM_DELETE_WINDOW", "_NET_WM_PING"}));
     EXPECT_TRUE(AtomListProperty(window, "_NET_WM_WINDOW_TYPE").empty());
 
     form->SetTitle("Renamed");
