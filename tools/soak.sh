@@ -24,7 +24,7 @@ for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$scratch/display")"
 
 cp -r "$build/game/." "$scratch/game"
-(cd "$scratch/game" && exec strace -f -tt -e trace=clone,wait4,exit_group,kill,execve -o /tmp/st.txt ./sassorbi >/dev/null 2>&1) &
+(cd "$scratch/game" && exec ./sassorbi >/dev/null 2>&1) &
 game=$!
 pids+=($game)
 window=""
@@ -35,24 +35,9 @@ done
 [ -n "$window" ] || fail "the game window never appeared"
 base=$(printf '0x%x' $(( window & ~0x1fffff )))
 
+source tools/watch.sh
 alive() { kill -0 "$game" 2>/dev/null; }
 memory_kb() { awk '/^VmRSS/ {print $2}' "/proc/$game/status"; }
-descriptors() { ls "/proc/$game/fd" | wc -l; }
-# Children that stay zombies for half a second (a player that just ended is reaped at once).
-zombies() {
-    local first
-    first=$(ps --ppid "$game" -o pid=,stat= | awk '$2 ~ /Z/ {print $1}' | sort)
-    [ -z "$first" ] && { echo 0; return; }
-    sleep 0.5
-    comm -12 <(echo "$first") <(ps --ppid "$game" -o pid=,stat= | awk '$2 ~ /Z/ {print $1}' | sort) | wc -l
-}
-# The game's X resources: windows, GCs, fonts and pixmaps of the client owning its window.
-x_resources() {
-    xrestop -b -m 1 | awk -v base="$base" '
-        /res_base/ { mine = ($3 == base) }
-        mine && /^\t(windows|GCs|fonts|pixmaps) / { total += $3 }
-        END { print total + 0 }'
-}
 
 random_input() {
     exec 9>&2 2>/dev/null  # xdotool's warnings about the focus are noise here
@@ -79,7 +64,7 @@ random_input() {
 
 # Samples are taken on the title screen or in play, never while a dialog is open.
 sample() {
-    echo "$(memory_kb) $(descriptors) $(x_resources)"
+    echo "$(memory_kb) $(descriptors "$game") $(x_resources "$base")"
 }
 
 start=$(date +%s)
@@ -89,7 +74,7 @@ samples=0
 while [ "$(date +%s)" -lt "$end" ]; do
     alive || fail "the game ended (crash?)"
     random_input
-    if [ "$(zombies)" -ne 0 ]; then
+    if [ "$(zombies "$game")" -ne 0 ]; then
         ps --ppid "$game" -o pid=,stat=,args= >&2
         fail "a zombie child"
     fi
