@@ -183,13 +183,12 @@ void AnswerPing(Display* display, XClientMessageEvent event) {
     XFlush(display);
 }
 
-void OnClientMessage(Display* display, Form* form, const XClientMessageEvent& event,
-                     Form* main) {
+void OnClientMessage(Display* display, Form* form, const XClientMessageEvent& event, Form* main) {
     const long first = event.data.l[0];
     if (form->GetPingAtom() != None && static_cast<Atom>(first) == form->GetPingAtom()) {
         AnswerPing(display, event);
     } else if (form->GetDeleteWindowAtom() != None &&
-        static_cast<Atom>(first) == form->GetDeleteWindowAtom()) {
+               static_cast<Atom>(first) == form->GetDeleteWindowAtom()) {
         // The main form's own close handling decides whether the game ends.
         if (form == main) {
             main->QueryClose();

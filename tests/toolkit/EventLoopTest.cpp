@@ -252,9 +252,8 @@ TEST_F(EventLoopTest, APingIsAnsweredOnTheRootWindow) {
     XSendEvent(driver(), form->GetWindow(), False, NoEventMask, &event);
     XSync(driver(), False);
     XEvent pong{};
-    const bool answered = PumpUntil([&] {
-        return XCheckTypedWindowEvent(driver(), root, ClientMessage, &pong) == True;
-    });
+    const bool answered = PumpUntil(
+        [&] { return XCheckTypedWindowEvent(driver(), root, ClientMessage, &pong) == True; });
     XSelectInput(driver(), root, NoEventMask);
     ASSERT_TRUE(answered);
     EXPECT_EQ(pong.xclient.message_type, protocols);

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <ctime>
+#include <thread>
+
 #include "tests/support/XHarness.h"
 #include "toolkit/Application.h"
+#include "toolkit/MonotonicClock.h"
 #include "toolkit/Timer.h"
 
 namespace sassorbi::testing {
@@ -32,8 +38,61 @@ protected:
         return -1;
     }
 
+    struct IdleRun {
+        double cpu_share;  // of the wall time
+        int turns;         // of the loop
+    };
+
+    // The real loop for two seconds with nothing to do; an event from another connection
+    // wakes a loop that blocks at the end.
+    IdleRun RunTwoIdleSeconds() {
+        const Window window = form->GetWindow();
+        std::thread waker([window] {
+            usleep(2100 * 1000);
+            Display* other = XOpenDisplay(nullptr);
+            XEvent event{};
+            event.xclient.type = ClientMessage;
+            event.xclient.window = window;
+            event.xclient.format = 32;
+            event.xclient.data.l[0] = 2;  // no message of the loop's: ignored
+            XSendEvent(other, window, False, NoEventMask, &event);
+            XCloseDisplay(other);
+        });
+        const int64_t start = MonotonicMilliseconds();
+        const double cpu_start = CpuSeconds();
+        IdleRun run{0, 0};
+        for (; MonotonicMilliseconds() - start < 2000; ++run.turns)
+            Application::RunOnce(display(), nullptr, -1);
+        run.cpu_share = (CpuSeconds() - cpu_start) * 1000 / (MonotonicMilliseconds() - start);
+        waker.join();
+        return run;
+    }
+
+    static double CpuSeconds() {
+        timespec now{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+    }
+
     std::unique_ptr<Form> form;
 };
+
+// A busy loop takes all the processor it is given and turns thousands of times; an idle
+// one waits in the kernel: once for the waking event, or once per 10 ms tick.
+TEST_F(TimerTest, TheIdleLoopSleepsWithoutATimerAndBetweenTheTicksOfOne) {
+    Settle();
+    const IdleRun without = RunTwoIdleSeconds();
+    EXPECT_LT(without.cpu_share, 0.2);
+    EXPECT_LT(without.turns, 20);
+
+    Timer timer(form.get(), 10);
+    timer.SetOnTick(CountTick);
+    timer.Start();
+    const IdleRun with = RunTwoIdleSeconds();
+    EXPECT_LT(with.cpu_share, 0.2);
+    EXPECT_LT(with.turns, 400) << "nominally 200";
+    EXPECT_GT(g_ticks, 20) << "the timer ran meanwhile";
+}
 
 TEST_F(TimerTest, AnIntervalOf30FiresOnTheThirdQuietWait) {
     Timer timer(form.get(), 30);
