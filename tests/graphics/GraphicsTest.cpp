@@ -4,6 +4,9 @@
 
 #include "graphics/Graphics.h"
 #include "graphics/XOwners.h"
+#include "tests/support/TempFolder.h"
+#include "util/Files.h"
+#include "util/Log.h"
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
@@ -80,13 +83,22 @@ TEST_F(GraphicsTest, DashedLinesLeaveGapsAndTheNextLineIsSolidAgain) {
     EXPECT_EQ(solid_gaps, 0);
 }
 
+// Its context is made on the root window only to measure: drawing must reach neither the
+// root nor, as a request on no window, the server's error handler.
 TEST_F(GraphicsTest, AContextWithoutAWindowMeasuresButDrawsNothing) {
     auto hidden = MakeForm(0, 0, 50, 50, false, false);
+    const Window root = DefaultRootWindow(driver());
+    const unsigned long before = PixelAt(root, 605, 605);
+    ClearLog();
     Graphics graphics(hidden.get());
     EXPECT_GT(graphics.TextHeight(), 0);
     EXPECT_GT(graphics.TextWidth("abc"), 0);
-    graphics.FillRectangle(0, 0, 10, 10, 0, kNoColour, kRed);  // must not reach the server
+    graphics.FillRectangle(600, 600, 10, 10, 0, kNoColour, kRed);
+    graphics.DrawText(600, 600, 100, 20, "text", kRed, kNoColour, 0);
     XSync(display(), False);
+    EXPECT_EQ(PixelAt(root, 605, 605), before);
+    EXPECT_NE(PixelAt(root, 605, 605), kRed);
+    EXPECT_FALSE(FileExists("log.txt")) << ReadFile("log.txt");
 }
 
 TEST_F(GraphicsTest, DrawsOnAPixmapAndReadsBackOnlyWhatThePixmapHolds) {
