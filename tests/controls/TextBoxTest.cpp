@@ -153,10 +153,15 @@ TEST_F(TextBoxTest, TheCellCacheStopsAt1600Cells) {
     box->SetFocus();
     Focus(*form);
     Type("abc");
-    TapKey(XK_Down);
+    TapKey(XK_Return);
+    Type("de");
+    TapKey(XK_Left);
+    ASSERT_TRUE(PumpUntil([&] { return box->GetCaret() == 5; }));
     TapKey(XK_Up);
-    Settle();
-    EXPECT_EQ(box->GetText(), "abc");
+    EXPECT_TRUE(PumpUntil([&] { return box->GetCaret() == 1; })) << "one row up, same column";
+    TapKey(XK_Down);
+    EXPECT_TRUE(PumpUntil([&] { return box->GetCaret() == 5; })) << "and down again";
+    EXPECT_EQ(box->GetText(), "abc\rde");
 }
 
 TEST_F(TextBoxTest, LineBreaksBelowTheLastRowTouchNoCellOutsideTheCache) {
