@@ -102,6 +102,14 @@ TEST_F(TextTest, AlignmentPlacesAOneLineTextRightOrCentred) {
     graphics.DrawText(0, 0, 100, 20, "right", kInk, kPaper, 1);
     graphics.DrawText(100 - width, 40, width, 20, "right", kInk, kPaper, 0);
     EXPECT_EQ(Box(100 - width, 0, width, 20), Box(100 - width, 40, width, 20));
+
+    // Centred: half the spare width, 41 pixels, rounded down. The last column is left out:
+    // a box's background stops one pixel short of its width.
+    const int mid = graphics.TextWidth("mid");
+    graphics.DrawText(200, 0, mid + 41, 20, "mid", kInk, kPaper, 2);
+    graphics.DrawText(220, 40, mid, 20, "mid", kInk, kPaper, 0);
+    EXPECT_GT(CountOf(Box(220, 0, mid - 1, 20), static_cast<unsigned long>(kInk)), 0);
+    EXPECT_EQ(Box(220, 0, mid - 1, 20), Box(220, 40, mid - 1, 20));
 }
 
 TEST_F(TextTest, WithoutAWidthEachLineStartsAtXAndNoBackgroundIsFilled) {
