@@ -9,6 +9,9 @@
 #include "toolkit/Application.h"
 #include "toolkit/EventDispatch.h"
 
+// After GoogleTest, whose names Xlib's macros (None, Bool) would replace.
+#include <X11/XKBlib.h>
+
 namespace sassorbi::testing {
 namespace {
 
@@ -128,7 +131,12 @@ TEST_F(EventLoopTest, OtherButtonsGoToTheFormAndTheWheelDownIsIgnored) {
     EXPECT_EQ(EventsOf("F"), (std::vector<std::string>{"F.OtherButtonDown", "F.OtherButtonUp"}));
 }
 
+// The connection asks the server to repeat a held key as presses alone, and knows it did.
 TEST_F(EventLoopTest, AHeldKeyGivesExactlyOneRelease) {
+    Bool detectable = False;
+    XkbGetDetectableAutoRepeat(display(), &detectable);
+    EXPECT_TRUE(detectable);
+    EXPECT_TRUE(screen()->HasDetectableAutoRepeat());
     Focus(*form);
     PressKey(XK_p);
     PumpFor(1200);

@@ -34,10 +34,6 @@ TEST_F(ScreenTest, TheConnectionIsNotInheritedByProgramsTheGameStarts) {
     EXPECT_TRUE(flags & FD_CLOEXEC);
 }
 
-TEST_F(ScreenTest, HeldKeysAreReportedWithoutFakeReleasesWhereTheServerCan) {
-    EXPECT_TRUE(screen()->HasDetectableAutoRepeat());
-}
-
 TEST(ScreenWithoutServerTest, LogsTheFailureAndKeepsItsDefaults) {
     const std::string saved = getenv("DISPLAY") != nullptr ? getenv("DISPLAY") : "";
     setenv("DISPLAY", ":9999", 1);
