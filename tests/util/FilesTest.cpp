@@ -14,19 +14,17 @@ using Lines = std::vector<std::string>;
 
 class FilesTest : public TempFolderTest {};
 
-TEST(PathTest, AddPathSeparatorOnlyWhenMissing) {
+// Slash, backslash and (for drive names) colon all end a folder name.
+TEST(PathTest, SeparatorsAreAddedOnlyWhenMissingAndTheNameFollowsTheLastOne) {
     EXPECT_EQ(AddPathSeparator("Data"), "Data/");
-    EXPECT_EQ(AddPathSeparator("C:"), "C:");
     EXPECT_EQ(AddPathSeparator(""), "");
+    EXPECT_EQ(AddPathSeparator("C:"), "C:");
     EXPECT_EQ(AddPathSeparator("Data/"), "Data/");
     EXPECT_EQ(AddPathSeparator("Data\\"), "Data\\");
-}
 
-TEST(PathTest, FileNameIsTheLastComponent) {
-    EXPECT_EQ(FileName("Data\\sub\\logo.bmp"), "logo.bmp");
     EXPECT_EQ(FileName("Data/sub\\logo.bmp"), "logo.bmp");
     EXPECT_EQ(FileName("C:logo.bmp"), "logo.bmp");
-    EXPECT_EQ(FileName("a:b/c:d"), "c:d");
+    EXPECT_EQ(FileName("a:b/c:d"), "c:d") << "a colon counts only without a slash";
     EXPECT_EQ(FileName("logo.bmp"), "logo.bmp");
     EXPECT_EQ(FileName("Data/"), "");
 }
