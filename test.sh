@@ -71,6 +71,12 @@ run_package_test() {
     tests/dist/package_test.sh build
 }
 
+# A minute of random input for the gallery and one for the game, under the sanitizers.
+run_monkey() {
+    say "== monkey: random input to the gallery and the game"
+    tools/monkey.sh 1 build-sanitize
+}
+
 status=0
 run_suite build || status=1
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite build-sanitize || status=1
@@ -78,5 +84,6 @@ run_fuzzers || status=1
 run_leak_check || status=1
 run_soak || status=1
 run_package_test || status=1
+run_monkey || status=1
 if [ "$status" -eq 0 ]; then say "All tests passed."; else say "Some tests FAILED."; fi
 exit "$status"
