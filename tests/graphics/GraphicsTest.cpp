@@ -5,9 +5,9 @@
 #include "graphics/Graphics.h"
 #include "graphics/XOwners.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/XHarness.h"
 #include "util/Files.h"
 #include "util/Log.h"
-#include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
 namespace {
