@@ -53,10 +53,9 @@ void FormMain::RunApp() {
     SetFullRedraw(true);
     RenderText(10, 60, "L O A D I N G . . .", kWhite);
     Pause(1000);
-    int64_t size = 0;
-    LoadImageFile("Data/player.bin", 50, 399, &player_strip_, &size);
-    LoadImageFile("Data/asteroide_notte.bin", 45, 640, &asteroid_strip_, &size);
-    LoadImageFile("Data/diamante.bin", 32, 32, &diamond_strip_, &size);
+    LoadStrip(kPlayerStrip, &player_strip_);
+    LoadStrip(kAsteroidStrip, &asteroid_strip_);
+    LoadStrip(kDiamondStrip, &diamond_strip_);
     RenderSfondo("Data/logo.bin");
     RenderText(240, 160, Credit(), 0xFFFF00);
     title_text_height_ = GetGraphics()->TextHeight();
@@ -161,28 +160,17 @@ void FormMain::StartGame() {
     NewGame();
 }
 
+void FormMain::LoadStrip(const StripSpec& strip, ClientImage* image) {
+    int64_t size = 0;
+    LoadImageFile(std::string("Data/") + strip.file, strip.width, strip.height, image, &size);
+}
+
 void FormMain::SetUpKinds() {
     const Size area = GetExtent();
-    for (SpriteKind* kind : {&player_kind_, &diamond_kind_, &asteroid_kind_a_, &asteroid_kind_b_}) {
-        kind->AreaWidth = area.width;
-        kind->AreaHeight = area.height;
-    }
-    auto set = [](SpriteKind& kind, const char* path, const char* name, int w, int h, int first,
-                  int last) {
-        kind.Path = path;
-        kind.KindName = name;
-        kind.SpriteWidth = w;
-        kind.SpriteHeight = h;
-        kind.FirstFrame = first;
-        kind.LastFrame = last;
-    };
-    set(player_kind_, "Data/player.bin", "player", 50, 50, 0, 7);
-    player_kind_.FrameInterval = 100;
-    set(diamond_kind_, "Data/diamante.bin", "diamante", 32, 32, 0, 0);
-    set(asteroid_kind_a_, "Data/asteroide_notte.bin", "asteroide", 45, 63, 0, 4);
-    asteroid_kind_a_.FrameInterval = 200;
-    set(asteroid_kind_b_, "Data/asteroide_notte.bin", "asteroide", 45, 63, 6, 9);
-    asteroid_kind_b_.FrameInterval = 200;
+    player_kind_.Set(kPlayerKind, area.width, area.height);
+    diamond_kind_.Set(kDiamondKind, area.width, area.height);
+    asteroid_kind_a_.Set(kAsteroidKindA, area.width, area.height);
+    asteroid_kind_b_.Set(kAsteroidKindB, area.width, area.height);
 }
 
 // Play stops: the sprites leave the frame and the animations are retired (a step may be

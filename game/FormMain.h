@@ -70,12 +70,15 @@ private:
     void PlayingTick();
     void WaitingTick();
     void StartGame();
+    void LoadStrip(const StripSpec& strip, ClientImage* image);
     void SetUpKinds();
     void EndPlay();
     void DeleteAnimations();
     void DeleteLevelSprites();
     void OpenNameForm();
-    std::unique_ptr<Sprite> CreateSprite(const SpriteKind& kind);
+    // A sprite of the kind cut from the strip, listed for the frames.
+    template <typename SpriteType>
+    std::unique_ptr<SpriteType> CreateSprite(const SpriteKind& kind, XImage* strip);
     void AttachFrameAnimation(const SpriteKind& kind, Sprite* sprite);
     void SpawnAsteroid(const SpriteKind& kind);
     void SpawnDiamond(const SpriteKind& kind);

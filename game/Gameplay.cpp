@@ -33,7 +33,7 @@ void FormMain::NewGame() {
     }
     for (int i = 0; i < 10; ++i)
         SpawnDiamond(diamond_kind_);
-    player_.reset(static_cast<SpritePlayer*>(CreateSprite(player_kind_).release()));
+    player_ = CreateSprite<SpritePlayer>(player_kind_, player_strip_.get());
     player_->SetPosition((player_kind_.AreaWidth - player_kind_.SpriteWidth) / 2,
                          player_kind_.AreaHeight - player_kind_.SpriteHeight);
     AttachFrameAnimation(player_kind_, player_.get());
@@ -42,23 +42,10 @@ void FormMain::NewGame() {
     state_ = GameState::Playing;
 }
 
-// A sprite of the kind, cut from the kind's strip and listed for the frames.
-std::unique_ptr<Sprite> FormMain::CreateSprite(const SpriteKind& kind) {
-    std::unique_ptr<Sprite> sprite;
-    const int w = kind.SpriteWidth, h = kind.SpriteHeight;
-    if (kind.KindName == "player") {
-        sprite = std::make_unique<SpritePlayer>(this, player_strip_.get(), w, h);
-    } else if (kind.KindName == "asteroide") {
-        auto asteroid = std::make_unique<SpriteSassorbi>(this, asteroid_strip_.get(), w, h);
-        asteroid->MinX = 0;
-        asteroid->MinY = 20;
-        asteroid->MaxX = kind.AreaWidth - w;
-        asteroid->MaxY = kind.AreaHeight - h;
-        sprite = std::move(asteroid);
-    } else if (kind.KindName == "diamante") {
-        sprite = std::make_unique<SpriteDiamante>(this, diamond_strip_.get(), w, h);
-    }
-    if (sprite) AddSprite(sprite.get());
+template <typename SpriteType>
+std::unique_ptr<SpriteType> FormMain::CreateSprite(const SpriteKind& kind, XImage* strip) {
+    auto sprite = std::make_unique<SpriteType>(this, strip, kind.SpriteWidth, kind.SpriteHeight);
+    AddSprite(sprite.get());
     return sprite;
 }
 
@@ -74,8 +61,12 @@ void FormMain::DrawSprite(Sprite* sprite) {
 // A new asteroid at the top, in a random column, with a fall whose pace and step grow with
 // the level: L + 4 to L + 7 pixels (at most its height) every 55 - L to 105 - L ms.
 void FormMain::SpawnAsteroid(const SpriteKind& kind) {
-    std::unique_ptr<SpriteSassorbi> asteroid(
-        static_cast<SpriteSassorbi*>(CreateSprite(kind).release()));
+    std::unique_ptr<SpriteSassorbi> asteroid =
+        CreateSprite<SpriteSassorbi>(kind, asteroid_strip_.get());
+    asteroid->MinX = 0;
+    asteroid->MinY = 20;
+    asteroid->MaxX = kind.AreaWidth - kind.SpriteWidth;
+    asteroid->MaxY = kind.AreaHeight - kind.SpriteHeight;
     const int x = Random(1, asteroid->MaxX);
     const int interval = kind.SpeedOffset - level_ + Random(kind.SpeedBase / 2, kind.SpeedBase);
     asteroid->SpeedY = std::min(Random(level_ + 4, level_ + 7), kind.SpriteHeight);
@@ -88,8 +79,8 @@ void FormMain::SpawnAsteroid(const SpriteKind& kind) {
 }
 
 void FormMain::SpawnDiamond(const SpriteKind& kind) {
-    std::unique_ptr<SpriteDiamante> diamond(
-        static_cast<SpriteDiamante*>(CreateSprite(kind).release()));
+    std::unique_ptr<SpriteDiamante> diamond =
+        CreateSprite<SpriteDiamante>(kind, diamond_strip_.get());
     diamond->SetPosition(Random(1, kind.AreaWidth - 50), Random(1, kind.AreaHeight - 100) + 50);
     DrawSprite(diamond.get());
     diamonds_.push_back(std::move(diamond));

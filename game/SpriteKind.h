@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "game/SpriteTable.h"
+
 namespace sassorbi {
 
 struct SpriteKind {
@@ -18,6 +20,19 @@ struct SpriteKind {
     std::string KindName;  // "player", "diamante" or "asteroide"
     int SpeedBase = 100;   // range of the movement interval
     int SpeedOffset = 5;   // offset of the movement interval
+
+    // The kind as the sprite table describes it, in a play area of the given size.
+    void Set(const SpriteKindSpec& spec, int area_width, int area_height) {
+        AreaWidth = area_width;
+        AreaHeight = area_height;
+        SpriteWidth = spec.strip->width;
+        SpriteHeight = spec.strip->frame_height;
+        FirstFrame = spec.first_frame;
+        LastFrame = spec.last_frame;
+        FrameInterval = spec.frame_interval;
+        Path = std::string("Data/") + spec.strip->file;
+        KindName = spec.name;
+    }
 };
 
 }  // namespace sassorbi

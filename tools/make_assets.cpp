@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "game/SpriteTable.h"
+
 namespace sassorbi {
 
 namespace {
@@ -26,9 +28,9 @@ const DataFile kDataFiles[] = {
     {"livello.bin", DrawNextLevelScreen},
     {"replay.bin", DrawLifeLostScreen},
     {"gameover.bin", DrawGameOverScreen},
-    {"player.bin", DrawPlayerStrip},
-    {"asteroide_notte.bin", DrawAsteroidStrip},
-    {"diamante.bin", DrawDiamond},
+    {kPlayerStrip.file, DrawPlayerStrip},
+    {kAsteroidStrip.file, DrawAsteroidStrip},
+    {kDiamondStrip.file, DrawDiamond},
     {"icona.argb", DrawWindowIcon},
     {"ding.wav", SynthDing},
     {"urlo.wav", SynthUrlo},

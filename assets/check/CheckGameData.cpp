@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game/SpriteTable.h"
+
 namespace sassorbi {
 
 namespace {
@@ -42,12 +44,13 @@ void CheckPicture(const std::string& folder, const std::string& name) {
 
 // Every frame shows something, and every black pixel is background reachable from the edge
 // (a black hole inside a sprite would show the scene through it).
-void CheckSprite(const std::string& folder, const std::string& name, int w, int h, int frame_h,
-                 int frames) {
+void CheckSprite(const std::string& folder, const StripSpec& strip) {
+    const std::string name = strip.file;
+    const int w = strip.width, h = strip.height, frame_h = strip.frame_height;
     const Bytes rgb = Read(folder + "/" + name);
     Expect(rgb.size() == static_cast<size_t>(w) * h * 3, name, "wrong size");
     if (rgb.size() != static_cast<size_t>(w) * h * 3) return;
-    for (int f = 0; f < frames; ++f) {
+    for (int f = 0; f < strip.frames; ++f) {
         int visible = 0;
         for (int y = f * frame_h; y < std::min(h, (f + 1) * frame_h); ++y) {
             for (int x = 0; x < w; ++x)
@@ -136,9 +139,8 @@ int main(int argc, char** argv) {
           "santuario.bin", "livello.bin", "replay.bin", "gameover.bin"}) {
         CheckPicture(folder, name);
     }
-    CheckSprite(folder, "player.bin", 50, 399, 50, 8);
-    CheckSprite(folder, "asteroide_notte.bin", 45, 640, 63, 10);
-    CheckSprite(folder, "diamante.bin", 32, 32, 32, 1);
+    for (const StripSpec* strip : kSpriteStrips)
+        CheckSprite(folder, *strip);
     CheckIcon(folder, "icona.argb");
     CheckWav(folder, "ding.wav", 0.15, 0.4);
     CheckWav(folder, "urlo.wav", 0.7, 1.5);

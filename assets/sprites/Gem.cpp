@@ -1,5 +1,6 @@
 #include "assets/Assets.h"
 #include "assets/sprites/SpriteArt.h"
+#include "game/SpriteTable.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -7,8 +8,6 @@
 namespace sassorbi {
 
 namespace {
-
-constexpr int kGemSize = 32;
 
 void Facet(cairo_t* cr, std::initializer_list<double> xy, uint32_t colour) {
     const double* p = xy.begin();
@@ -66,7 +65,7 @@ void PaintGem(cairo_t* cr) {
 }
 
 Bytes DrawDiamond() {
-    Canvas canvas(kGemSize, kGemSize);
+    Canvas canvas(kDiamondStrip.width, kDiamondStrip.height);
     PaintGem(canvas.Cr());
     return canvas.SpriteBytes();
 }

@@ -1,5 +1,6 @@
 #include "assets/Assets.h"
 #include "assets/sprites/SpriteArt.h"
+#include "game/SpriteTable.h"
 
 #include <cmath>
 
@@ -7,10 +8,6 @@ namespace sassorbi {
 
 namespace {
 
-constexpr int kRockWidth = 45;
-constexpr int kRockFrameHeight = 63;
-constexpr int kRockFrames = 10;
-constexpr int kRockStripHeight = 640;  // ten frames, then ten transparent rows
 constexpr int kOutlinePoints = 13;
 
 // The rock's outline and craters, fixed so every frame shows the same rock turning.
@@ -113,17 +110,33 @@ void PaintRock(cairo_t* cr, double angle) {
     cairo_restore(cr);
 }
 
+namespace {
+
+// Each asteroid kind makes one whole turn over its frames, the two kinds opposite ways; a
+// frame of neither sits between them.
+double RockAngle(int frame) {
+    const SpriteKindSpec& a = kAsteroidKindA;
+    const SpriteKindSpec& b = kAsteroidKindB;
+    if (frame >= a.first_frame && frame <= a.last_frame) {
+        return 2 * M_PI * (frame - a.first_frame) / (a.last_frame - a.first_frame + 1);
+    }
+    if (frame >= b.first_frame && frame <= b.last_frame) {
+        return -2 * M_PI * (frame - b.first_frame) / (b.last_frame - b.first_frame + 1);
+    }
+    return M_PI / 5;
+}
+
+}  // namespace
+
 Bytes DrawAsteroidStrip() {
-    Canvas canvas(kRockWidth, kRockStripHeight);
+    const StripSpec& strip = kAsteroidStrip;
+    Canvas canvas(strip.width, strip.height);
     cairo_t* cr = canvas.Cr();
-    for (int frame = 0; frame < kRockFrames; ++frame) {
-        // Frames 0-4 make one turn; frames 6-9 turn the other way; frame 5 sits between.
-        double angle = 2 * M_PI * frame / 5;
-        if (frame == 5) angle = M_PI / 5;
-        if (frame >= 6) angle = -2 * M_PI * (frame - 6) / 4;
+    for (int frame = 0; frame < strip.frames; ++frame) {
         cairo_save(cr);
-        cairo_translate(cr, kRockWidth / 2.0, frame * kRockFrameHeight + kRockFrameHeight / 2.0);
-        PaintRock(cr, angle);
+        cairo_translate(cr, strip.width / 2.0,
+                        frame * strip.frame_height + strip.frame_height / 2.0);
+        PaintRock(cr, RockAngle(frame));
         cairo_restore(cr);
     }
     return canvas.SpriteBytes();

@@ -1,5 +1,6 @@
 #include "assets/Assets.h"
 #include "assets/sprites/SpriteArt.h"
+#include "game/SpriteTable.h"
 
 #include <cmath>
 
@@ -7,9 +8,8 @@ namespace sassorbi {
 
 namespace {
 
+// The box the ship is drawn in.
 constexpr int kShipSize = 50;
-constexpr int kShipFrames = 8;
-constexpr int kShipStripHeight = 399;  // the eighth frame is one row short
 
 // One flame under a nozzle: outer orange tongue, yellow body, white core.
 void Flame(cairo_t* cr, double x, double top, double length, double width) {
@@ -103,14 +103,15 @@ void PaintShip(cairo_t* cr, double flame_phase) {
 }
 
 Bytes DrawPlayerStrip() {
-    Canvas canvas(kShipSize, kShipStripHeight);
+    const StripSpec& strip = kPlayerStrip;
+    Canvas canvas(strip.width, strip.height);
     cairo_t* cr = canvas.Cr();
-    for (int frame = 0; frame < kShipFrames; ++frame) {
+    for (int frame = 0; frame < strip.frames; ++frame) {
         cairo_save(cr);
-        cairo_translate(cr, 0, frame * kShipSize);
-        cairo_rectangle(cr, 0, 0, kShipSize, kShipSize);
+        cairo_translate(cr, 0, frame * strip.frame_height);
+        cairo_rectangle(cr, 0, 0, strip.width, strip.frame_height);
         cairo_clip(cr);
-        PaintShip(cr, static_cast<double>(frame) / kShipFrames);
+        PaintShip(cr, static_cast<double>(frame) / strip.frames);
         cairo_restore(cr);
     }
     return canvas.SpriteBytes();
