@@ -28,11 +28,15 @@ PrivateXServer::PrivateXServer(const std::vector<std::string>& arguments) {
         _exit(127);
     }
     close(ready[1]);
-    char number[16] = {};
-    const ssize_t length = read(ready[0], number, sizeof number - 1);
+    // Xvfb may write the number and its newline apart: closing the pipe between the two
+    // writes would kill it with SIGPIPE.
+    std::string number;
+    char c = 0;
+    while (read(ready[0], &c, 1) == 1 && c != '\n')
+        number += c;
     close(ready[0]);
-    if (length <= 0) return;
-    name_ = ":" + std::string(number, number + length - (number[length - 1] == '\n' ? 1 : 0));
+    if (number.empty()) return;
+    name_ = ":" + number;
     driver_ = XOpenDisplay(name_.c_str());
 }
 
