@@ -107,6 +107,8 @@ void FormGames::Paint() {
         RunApp();
         if (frame_timer_) frame_timer_->Start();
     }
+    // The server has lost what the window showed.
+    damage_.AddAll();
     Form::Paint();
 }
 
@@ -125,20 +127,42 @@ void FormGames::OnUserMessage() {
     Form::OnUserMessage();
 }
 
+// Only the damage is composed and sent: there the static layer is restored and the moving
+// sprites drawn in list order, so every pixel is what a whole rebuild would give.
 void FormGames::RenderFrame() {
     if (!screen_buffer_) return;
+    if (full_redraw_) RecordSprites();
+    if (full_frames_) damage_.AddAll();
+    XImage* buffer = screen_buffer_->GetImage();
+    const std::vector<Rect> areas = damage_.Take(buffer->width, buffer->height);
     if (full_redraw_) {
-        // Sprites may draw into the screen buffer only during this rebuild.
-        full_redraw_ = false;
-        CopyImage(*static_layer_, screen_buffer_->GetImage());
-        for (Sprite* sprite : sprites_) {
-            if (sprite->IsStatic()) continue;
-            sprite->ForgetOldPosition();
-            sprite->Draw(graphics_.get());
+        for (const Rect& area : areas) {
+            CopyRect(*static_layer_, buffer, area.x, area.y, area.w, area.h);
+            frame_sprites_.Replay(area, buffer);
         }
-        full_redraw_ = true;
     }
-    screen_buffer_->Put(GetWindow(), graphics_->GetContext());
+    screen_buffer_->Put(GetWindow(), graphics_->GetContext(), areas);
+}
+
+// Sprites draw into the frame's list, not the buffer; what changed becomes damage.
+void FormGames::RecordSprites() {
+    frame_sprites_.Begin();
+    for (Sprite* sprite : sprites_) {
+        if (sprite->IsStatic()) continue;
+        frame_sprites_.StartSprite(sprite->GetId(), sprite->GetFrame());
+        sprite->ForgetOldPosition();
+        sprite->Draw(graphics_.get());
+    }
+    frame_sprites_.End(&damage_);
+}
+
+// What the buffer holds was drawn under the other mode: the next frame starts afresh.
+void FormGames::SetFullRedraw(bool full) {
+    if (full != full_redraw_) {
+        damage_.AddAll();
+        frame_sprites_.Forget();
+    }
+    full_redraw_ = full;
 }
 
 int FormGames::KeyIndex(KeySym key) {

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "game/DamageRegion.h"
+#include "game/FrameSprites.h"
 #include "game/ScreenBuffer.h"
 #include "graphics/Graphics.h"
 #include "graphics/MyImage.h"
@@ -87,7 +89,10 @@ public:
     ScreenBuffer* GetScreenBuffer() const { return screen_buffer_.get(); }
     Timer* GetFrameTimer() const { return frame_timer_.get(); }
     bool IsFullRedraw() const { return full_redraw_; }
-    void SetFullRedraw(bool full) { full_redraw_ = full; }
+    void SetFullRedraw(bool full);
+    // Every frame restores, redraws and sends the whole window, whatever changed: the
+    // reference that tests and measurements hold the damaged frames against.
+    void SetFullFrames(bool full) { full_frames_ = full; }
 
     int GetLevel() const { return level_; }
     int GetLives() const { return lives_; }
@@ -105,9 +110,14 @@ private:
     void FreePictures();
     bool HasGraphics(const char* message) const;
     void CopyWindowAreaIntoLayers(int x, int y, int w, int h, bool transparent);
+    void RecordSprites();
     static int KeyIndex(KeySym key);
 
     bool full_redraw_ = false;
+    bool full_frames_ = false;
+    // What the next frame must restore and send, and the moving sprites of the last one.
+    DamageRegion damage_;
+    FrameSprites frame_sprites_;
     ClientImage background_;
     ClientImage static_layer_;
     std::unique_ptr<ScreenBuffer> screen_buffer_;

@@ -53,6 +53,7 @@ void FormGames::RenderSfondo(const std::string& path) {
         CopyImage(*background_, screen_buffer_->GetImage());
         graphics_->PutImage(0, 0, background_.get());
     }
+    damage_.AddAll();
     busy_ = false;
 }
 
@@ -64,6 +65,7 @@ void FormGames::RenderSfondo() {
     busy_ = true;
     CopyImage(*background_, static_layer_.get());
     CopyImage(*background_, screen_buffer_->GetImage());
+    damage_.AddAll();
     busy_ = false;
 }
 
@@ -83,6 +85,7 @@ void FormGames::RipristinaSfondo(int x, int y, int w, int h, RestoreFrom from) {
     if (w <= 0 || h <= 0) return;
     if (from_background) CopyRect(*source, static_layer_.get(), x, y, w, h);
     CopyRect(*source, screen_buffer_->GetImage(), x, y, w, h);
+    damage_.Add({x, y, w, h});
 }
 
 void FormGames::RenderImage(XImage* image, int x, int y, int w, int h, bool to_static,
@@ -99,7 +102,9 @@ void FormGames::RenderImage(XImage* image, int x, int y, int x0, int y0, int x1,
                      "metodi successivi.")) {
         return;
     }
-    if (image == nullptr || (!to_static && full_redraw_)) return;
+    // In full-redraw mode moving things reach the buffer only through the frame.
+    const bool recorded = !to_static && frame_sprites_.IsRecording();
+    if (image == nullptr || (!to_static && full_redraw_ && !recorded)) return;
     if (!static_layer_ || !screen_buffer_) {
         graphics_->PutSubImageTransparent(x, y, x1 - x0, y1 - y0, image, x0, y0);
         return;
@@ -113,8 +118,13 @@ void FormGames::RenderImage(XImage* image, int x, int y, int x0, int y0, int x1,
     sw = std::min(sw, target->width - x);
     sh = std::min(sh, target->height - y);
     if (sw < 1 || sh < 1) return;
+    if (recorded) {
+        frame_sprites_.Add({image, x0, y0, {x, y, sw, sh}, transparent});
+        return;
+    }
     if (to_static) BlitImage(*image, x0, y0, sw, sh, static_layer_.get(), x, y, transparent);
     BlitImage(*image, x0, y0, sw, sh, screen_buffer_->GetImage(), x, y, transparent);
+    damage_.Add({x, y, sw, sh});
 }
 
 // Drawn by the server on the window, then read back into the layers.

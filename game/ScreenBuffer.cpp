@@ -84,12 +84,15 @@ ScreenBuffer::~ScreenBuffer() {
     XDestroyImage(image_);
 }
 
-void ScreenBuffer::Put(Window window, GC gc) {
-    const auto w = static_cast<unsigned>(image_->width), h = static_cast<unsigned>(image_->height);
-    if (shared_) {
-        XShmPutImage(display_, window, gc, image_, 0, 0, 0, 0, w, h, False);
-    } else {
-        XPutImage(display_, window, gc, image_, 0, 0, 0, 0, w, h);
+void ScreenBuffer::Put(Window window, GC gc, const std::vector<Rect>& areas) {
+    if (areas.empty()) return;
+    for (const Rect& area : areas) {
+        const auto w = static_cast<unsigned>(area.w), h = static_cast<unsigned>(area.h);
+        if (shared_) {
+            XShmPutImage(display_, window, gc, image_, area.x, area.y, area.x, area.y, w, h, False);
+        } else {
+            XPutImage(display_, window, gc, image_, area.x, area.y, area.x, area.y, w, h);
+        }
     }
     XSync(display_, False);
 }

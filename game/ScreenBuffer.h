@@ -8,6 +8,9 @@
 #include <X11/extensions/XShm.h>
 
 #include <memory>
+#include <vector>
+
+#include "game/DamageRegion.h"
 
 namespace sassorbi {
 
@@ -21,8 +24,10 @@ public:
 
     XImage* GetImage() const { return image_; }
     bool IsShared() const { return shared_; }
-    // Shows the buffer at (0, 0) and waits until the server has it, so it may be written again.
-    void Put(Window window, GC gc);
+    // Presents a finished frame: the areas of the buffer at the same place of the window, then
+    // waits until the server has them, so the buffer may be written again. Every frame reaches
+    // the window here and nowhere else.
+    void Put(Window window, GC gc, const std::vector<Rect>& areas);
 
 private:
     ScreenBuffer(Display* display, XImage* image, bool shared);
