@@ -1,6 +1,7 @@
 #include "game/DamageRegion.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace sassorbi {
 namespace {
@@ -10,20 +11,23 @@ long JoinWaste(const Rect& a, const Rect& b) {
     return BoundingBox(a, b).Area() - a.Area() - b.Area() + Intersection(a, b).Area();
 }
 
-// Joins pairs until no join pays for itself.
+// Each rectangle joins every merged area whose join pays for itself; an area grown by a join
+// is checked against the others again before it is kept.
 void Merge(std::vector<Rect>* areas) {
-    bool joined = true;
-    while (joined) {
-        joined = false;
-        for (size_t i = 0; i < areas->size() && !joined; ++i) {
-            for (size_t j = i + 1; j < areas->size() && !joined; ++j) {
-                if (JoinWaste((*areas)[i], (*areas)[j]) > DamageRegion::kJoinSlackPixels) continue;
-                (*areas)[i] = BoundingBox((*areas)[i], (*areas)[j]);
-                areas->erase(areas->begin() + static_cast<std::ptrdiff_t>(j));
-                joined = true;
+    std::vector<Rect> merged;
+    for (Rect area : *areas) {
+        for (size_t i = 0; i < merged.size();) {
+            if (JoinWaste(merged[i], area) > DamageRegion::kJoinSlackPixels) {
+                ++i;
+                continue;
             }
+            area = BoundingBox(merged[i], area);
+            merged.erase(merged.begin() + static_cast<std::ptrdiff_t>(i));
+            i = 0;
         }
+        merged.push_back(area);
     }
+    *areas = std::move(merged);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ void FrameSprites::End(DamageRegion* damage) {
         if (in_last) AddAreas(last_[i], damage);
         if (in_current) AddAreas(current_[i], damage);
     }
-    last_ = current_;
+    last_.swap(current_);
 }
 
 void FrameSprites::AddAreas(const Trace& trace, DamageRegion* damage) {

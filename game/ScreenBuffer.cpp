@@ -84,17 +84,30 @@ ScreenBuffer::~ScreenBuffer() {
     XDestroyImage(image_);
 }
 
+// A shared put reads the segment later, in the server: the last one asks for a completion
+// event, which the event loop reads long before the next frame, so waiting costs no round
+// trip then.
 void ScreenBuffer::Put(Window window, GC gc, const std::vector<Rect>& areas) {
-    if (areas.empty()) return;
-    for (const Rect& area : areas) {
+    for (size_t i = 0; i < areas.size(); ++i) {
+        const Rect& area = areas[i];
         const auto w = static_cast<unsigned>(area.w), h = static_cast<unsigned>(area.h);
         if (shared_) {
-            XShmPutImage(display_, window, gc, image_, area.x, area.y, area.x, area.y, w, h, False);
+            XShmPutImage(display_, window, gc, image_, area.x, area.y, area.x, area.y, w, h,
+                         i + 1 == areas.size());
+            pending_request_ = NextRequest(display_) - 1;
         } else {
             XPutImage(display_, window, gc, image_, area.x, area.y, area.x, area.y, w, h);
         }
     }
-    XSync(display_, False);
+    if (!areas.empty()) XFlush(display_);
+}
+
+XImage* ScreenBuffer::GetImage() {
+    if (pending_request_ != 0 && LastKnownRequestProcessed(display_) < pending_request_) {
+        XSync(display_, False);
+    }
+    pending_request_ = 0;
+    return image_;
 }
 
 }  // namespace sassorbi

@@ -22,11 +22,11 @@ public:
     ScreenBuffer(const ScreenBuffer&) = delete;
     ScreenBuffer& operator=(const ScreenBuffer&) = delete;
 
-    XImage* GetImage() const { return image_; }
+    // The image, once the server has read what the last frame sent from it.
+    XImage* GetImage();
     bool IsShared() const { return shared_; }
-    // Presents a finished frame: the areas of the buffer at the same place of the window, then
-    // waits until the server has them, so the buffer may be written again. Every frame reaches
-    // the window here and nowhere else.
+    // Presents a finished frame: the areas of the buffer at the same place of the window.
+    // Every frame reaches the window here and nowhere else.
     void Put(Window window, GC gc, const std::vector<Rect>& areas);
 
 private:
@@ -38,6 +38,8 @@ private:
     XImage* image_;
     bool shared_;
     XShmSegmentInfo segment_{};
+    // The request of the last shared put until the server is known to be done with it.
+    unsigned long pending_request_ = 0;
 };
 
 }  // namespace sassorbi

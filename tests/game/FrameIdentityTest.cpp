@@ -116,7 +116,9 @@ protected:
             const int frames = damaged_->frames;
             Both([](CountingGame& game) { game.OnUserMessage(); });
             ASSERT_EQ(damaged_->frames, whole_->frames) << what;
-            if (damaged_->frames != frames) ASSERT_NO_FATAL_FAILURE(CompareWindows(what));
+            if (damaged_->frames != frames) {
+                ASSERT_NO_FATAL_FAILURE(CompareWindows(what));
+            }
         }
     }
 
