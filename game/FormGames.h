@@ -3,8 +3,10 @@
 //
 // Three pictures of the client size live in client memory: the pure background, the static
 // layer (background plus diamonds, text and anything drawn to stay) and the screen buffer
-// (static layer plus the moving sprites), which is put on the window every frame. A 10 ms
-// frame timer calls OnUserMessage; a frame is composed every sixth tick. A game derives from
+// (static layer plus the moving sprites), which reaches the window. A 10 ms frame timer
+// calls OnUserMessage; a frame is composed every sixth tick. Every write into the pictures
+// adds its rectangle to the damage, and a frame restores, redraws and sends only the damage
+// (the whole window after an Expose or a new background). A game derives from
 // FormGames and overrides its hooks, above all RunApp, which runs on the first paint, once
 // drawing is possible. Start reading at the constructor and OnUserMessage.
 

@@ -1,0 +1,134 @@
+#include "bench/PlayBench.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "game/FormMain.h"
+#include "toolkit/Application.h"
+#include "toolkit/MonotonicClock.h"
+#include "toolkit/Screen.h"
+#include "util/Random.h"
+
+namespace bench {
+namespace {
+
+using namespace sassorbi;
+
+constexpr unsigned kSeed = 20261207;
+constexpr int kLevel = 5;  // the level with thirteen asteroids
+// The ship waits at the right edge; the asteroids fall left of it and never end the play.
+constexpr int kShipX = 750;
+constexpr int kAsteroidMaxX = 680;
+// Frames come 60 ms apart in play; a few milliseconds are enough for the server to finish.
+constexpr useconds_t kServerMicroseconds = 3000;
+
+double NowMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The game with its pauses skipped, its frames timed and an end to the loop.
+class BenchGame : public FormMain {
+public:
+    explicit BenchGame(sassorbi::Screen* screen) : FormMain(screen, "bench_frame play") {}
+
+    void Pause(int) override {}
+    void RenderFrame() override {
+        const double start = NowMs();
+        FormMain::RenderFrame();
+        if (samples != nullptr) samples->push_back(NowMs() - start);
+    }
+    void OnUserMessage() override {
+        FormMain::OnUserMessage();
+        if (GetState() != GameState::Playing) ++hits;
+    }
+
+    // The same level from the same seed, so both modes see the same frames.
+    void StartLevel() {
+        if (GetState() == GameState::Title) KeyCharHook('G');
+        hits = 0;
+        std::srand(kSeed);
+        SetLevel(kLevel);
+        NewGame();
+        GetPlayer()->SetPosition(kShipX, GetPlayer()->GetY());
+        for (const auto& asteroid : GetAsteroids()) {
+            asteroid->MaxX = kAsteroidMaxX;
+            if (asteroid->GetX() > kAsteroidMaxX) {
+                asteroid->SetPosition(asteroid->GetX() - 200, asteroid->GetY());
+            }
+        }
+    }
+
+    std::vector<double>* samples = nullptr;
+    int hits = 0;
+};
+
+// Frames composed from ticks given by hand: six ticks a frame, as the timer gives them, and
+// between frames the server's time and the loop's look at the connection, as in play.
+std::vector<double> TimeFrames(BenchGame* game, bool full, int frames) {
+    std::vector<double> samples;
+    game->SetFullFrames(full);
+    game->StartLevel();
+    game->samples = &samples;
+    while (static_cast<int>(samples.size()) < frames) {
+        const size_t before = samples.size();
+        game->OnUserMessage();
+        if (samples.size() == before) continue;
+        usleep(kServerMicroseconds);
+        XPending(game->GetDisplay());
+    }
+    game->samples = nullptr;
+    return samples;
+}
+
+// The real loop's turns at the game's pace; the processor share of the whole process.
+double LoopCpuPercent(BenchGame* game, bool full, int milliseconds) {
+    game->SetFullFrames(full);
+    game->StartLevel();
+    Display* display = game->GetDisplay();
+    const int64_t end_ms = MonotonicMilliseconds() + milliseconds;
+    const double cpu_start = CpuSeconds(), wall_start = NowMs();
+    game->GetFrameTimer()->Start();
+    while (MonotonicMilliseconds() < end_ms)
+        Application::RunOnce(display, game, -1);
+    game->GetFrameTimer()->Stop();
+    return 100.0 * (CpuSeconds() - cpu_start) / ((NowMs() - wall_start) / 1000.0);
+}
+
+}  // namespace
+
+PlayFigures MeasurePlay(sassorbi::Screen* screen, int frames, int loop_milliseconds) {
+    std::filesystem::copy(SASSORBI_GAME_DIR "/Data", "Data",
+                          std::filesystem::copy_options::recursive);
+    Random(0, 1);  // seeds from the clock once; the level's seed comes after
+    PlayFigures figures;
+    {
+        BenchGame game(screen);
+        while (game.GetState() != GameState::Title)
+            Application::RunOnce(screen->GetDisplay(), &game, 10);
+        game.GetFrameTimer()->Stop();
+        figures.frame_ms = TimeFrames(&game, false, frames);
+        figures.hits += game.hits;
+        figures.full_frame_ms = TimeFrames(&game, true, frames);
+        figures.hits += game.hits;
+        figures.loop_cpu_percent = LoopCpuPercent(&game, false, loop_milliseconds);
+        figures.hits += game.hits;
+        figures.loop_full_cpu_percent = LoopCpuPercent(&game, true, loop_milliseconds);
+        figures.hits += game.hits;
+    }
+    std::filesystem::remove_all("Data");
+    return figures;
+}
+
+}  // namespace bench
