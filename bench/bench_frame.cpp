@@ -31,7 +31,7 @@ using namespace sassorbi;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr int kFrames = 500;
-constexpr int kLoopMilliseconds = 1000;
+constexpr int kLoopMilliseconds = 20000;
 
 double NowMs() {
     timespec now{};
