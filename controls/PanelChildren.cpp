@@ -15,6 +15,7 @@ constexpr Colour kWhite = 0xFFFFFF;
 PanelChildren::PanelChildren(GUIElement* parent) {
     SetParent(parent);
     SetKind("panel");
+    SetHoldsChildren(true);
     SetDrawable(true);
 }
 

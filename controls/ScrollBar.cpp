@@ -34,6 +34,7 @@ ScrollBar::ScrollBar(GUIElement* parent, int minimum, int maximum)
     SetParent(parent);
     SetKind("scrollbar");
     SetTabStop(true);
+    SetFollowsDrags(true);
     SetDrawable(true);
     Child::SetSize(80, 13);
 }

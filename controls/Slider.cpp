@@ -33,6 +33,7 @@ Slider::Slider(GUIElement* parent, bool vertical, int minimum, int maximum)
     SetParent(parent);
     SetKind("slider");
     SetTabStop(true);
+    SetFollowsDrags(true);
     SetDrawable(true);
     Child::SetSize(80, 30);
 }

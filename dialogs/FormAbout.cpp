@@ -12,12 +12,9 @@ constexpr char kEscape = 27;
 constexpr char kDelete = 127;
 constexpr Colour kLinkColour = 0x0000FF;
 
-// The about box an element sits in: up through the parents while they are controls.
+// The about box an element sits in.
 FormAbout* AboutOf(GUIElement* element) {
-    while (element != nullptr && element->GetKind() != "form" && element->IsChild())
-        element = element->GetParent();
-    if (element == nullptr || element->GetKind() != "form") return nullptr;
-    return dynamic_cast<FormAbout*>(element);
+    return dynamic_cast<FormAbout*>(FormOf(element));
 }
 
 void RouteCommand(GUIElement* element) {

@@ -13,8 +13,7 @@ constexpr char kTab = 9;
 constexpr char kEnter = 13;
 
 FormMsgBox* BoxOf(GUIElement* element) {
-    GUIElement* form = element->GetKind() == "form" ? element : element->GetOwnerForm();
-    return dynamic_cast<FormMsgBox*>(form);
+    return dynamic_cast<FormMsgBox*>(FormOf(element));
 }
 
 // The buttons' command: the box they sit in handles it.

@@ -10,8 +10,8 @@ constexpr char kDelete = 127;
 
 // The OK button's command: the dialog it sits in handles it.
 void RouteCommand(GUIElement* element) {
-    GUIElement* form = element->GetKind() == "form" ? element : element->GetOwnerForm();
-    if (auto* dialog = dynamic_cast<FormNamePlayer*>(form)) dialog->CommandClicked(element);
+    if (auto* dialog = dynamic_cast<FormNamePlayer*>(FormOf(element)))
+        dialog->CommandClicked(element);
 }
 
 }  // namespace

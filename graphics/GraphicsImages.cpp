@@ -120,8 +120,7 @@ ServerImage Graphics::GetImage(int x, int y, int w, int h) {
 }
 
 OwnedPixmap Graphics::CreatePixmapFromImage(GUIElement* element, XImage* image) {
-    GUIElement* owner = element->GetKind() == "form" ? element : element->GetOwnerForm();
-    auto* form = static_cast<Form*>(owner);
+    Form* form = FormOf(element);
     if (form == nullptr || form->GetDisplay() == nullptr || image == nullptr) return {};
     Display* display = form->GetDisplay();
     const Drawable target = form->GetWindow() != 0 ? form->GetWindow() : DefaultRootWindow(display);

@@ -30,12 +30,6 @@ ProbedLayout g_layout;
 // The probe colour: red 207, green 59, blue 118.
 constexpr unsigned long kProbeColour = 0xCF3B76;
 
-Form* FormOf(GUIElement* element) {
-    if (element == nullptr) return nullptr;
-    GUIElement* form = element->GetKind() == "form" ? element : element->GetOwnerForm();
-    return static_cast<Form*>(form);
-}
-
 // A pixmap of the window's depth reads back like the window, and is always readable.
 ServerImage ReadProbePixel(Display* display, int screen_number) {
     const OwnedPixmap pixmap(display, RootWindow(display, screen_number), 1, 1,

@@ -51,7 +51,7 @@ void AppendChildren(const GUIElement* parent, std::vector<GUIElement*>& out) {
     for (GUIElement* element : State().elements) {
         if (!element->IsChild() || element->GetParent() != parent) continue;
         out.push_back(element);
-        if (element->GetKind() == "panel") AppendChildren(element, out);
+        if (element->HoldsChildren()) AppendChildren(element, out);
     }
 }
 
@@ -67,19 +67,14 @@ void Application::AddElement(GUIElement* element) {
 }
 
 void Application::AddTimer(GUIElement* element) {
-    if (element->GetKind() == "timer") State().timers.push_back(element);
+    State().timers.push_back(element);
 }
 
 void Application::AddForm(GUIElement* element) {
-    if (element->GetKind() == "form") State().forms.push_back(element);
+    State().forms.push_back(element);
 }
 
 void Application::RemoveWinForm(GUIElement* element) {
-    if (element->GetKind() == "form") {
-        RemoveWindow(element);
-    } else if (element->GetKind() == "timer") {
-        RemoveTimer(element);
-    }
     // A destroyed element must never stay focused.
     if (State().focused == element) State().focused = nullptr;
     if (Erase(State().elements, element)) return;
@@ -119,7 +114,7 @@ Form* Application::FindFormByWindow(Window window) {
 GUIElement* Application::FindElementAt(const GUIElement* container, Point point) {
     for (GUIElement* element : State().elements) {
         if (!IsCandidate(element, container)) continue;
-        if (element->GetKind() == "panel") {
+        if (element->HoldsChildren()) {
             const Point origin = element->GetLocation();
             GUIElement* inside = FindElementAt(element, {point.x - origin.x, point.y - origin.y});
             if (inside != nullptr) return inside;

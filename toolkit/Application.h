@@ -24,7 +24,8 @@ class Application {
 public:
     Application() = delete;
 
-    // Registration, called by the element, timer and form constructors and destructors.
+    // Registration, called by the element, timer and form constructors and destructors: a
+    // timer or a form joins and leaves its own list, every element the list of elements.
     static void AddElement(GUIElement* element);
     static void AddTimer(GUIElement* element);
     static void AddForm(GUIElement* element);

@@ -152,15 +152,13 @@ void OnButtonRelease(Form* form, const XButtonEvent& event) {
     }
 }
 
-// Dragging reaches a focused slider or scroll bar wherever the pointer goes.
+// Dragging reaches a focused control that follows drags (sliders, scroll bars) wherever the
+// pointer goes.
 void OnMotion(Form* form, const XMotionEvent& event) {
     if (!form->IsEnabled()) return;
     ElementRef form_ref(form);
     GUIElement* focused = Application::GetFocusedElement();
-    if (focused != nullptr &&
-        (focused->GetKind() == "slider" || focused->GetKind() == "scrollbar")) {
-        focused->MouseMove(event.x, event.y);
-    }
+    if (focused != nullptr && focused->FollowsDrags()) focused->MouseMove(event.x, event.y);
     if (form_ref) form->MouseMove(event.x, event.y);
 }
 

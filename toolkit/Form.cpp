@@ -32,10 +32,17 @@ bool ToTextProperty(std::string text, XTextProperty* property) {
 Form::Form(uint64_t owner, bool dialog)
     : GUIElement(owner), dialog_(dialog), input_mask_(kInputMask) {
     SetKind("form");
+    SetFormFlag(true);
     Application::AddForm(this);
 }
 
+Form* FormOf(GUIElement* element) {
+    if (element == nullptr) return nullptr;
+    return static_cast<Form*>(element->IsForm() ? element : element->GetOwnerForm());
+}
+
 Form::~Form() {
+    Application::RemoveWindow(this);
     Application::RemoveWinForm(this);
     Form::DestroyWindow();
 }

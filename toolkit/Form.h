@@ -116,4 +116,8 @@ private:
     long input_mask_;
 };
 
+// The form an element is drawn in: the element itself when it is a form, else its nearest
+// form ancestor; null for null or an element outside any form.
+Form* FormOf(GUIElement* element);
+
 }  // namespace sassorbi

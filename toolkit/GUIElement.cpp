@@ -298,14 +298,14 @@ void GUIElement::ApplyStyle() {}
 
 GUIElement* GUIElement::GetOwnerForm() const {
     GUIElement* ancestor = parent_;
-    while (ancestor != nullptr && ancestor->GetKind() != "form")
+    while (ancestor != nullptr && !ancestor->IsForm())
         ancestor = ancestor->GetParent();
     return ancestor;
 }
 
 Point GUIElement::ToFormCoordinates(int x, int y) {
     Point point{x, y};
-    for (GUIElement* a = parent_; a != nullptr && a->GetKind() != "form"; a = a->GetParent()) {
+    for (GUIElement* a = parent_; a != nullptr && !a->IsForm(); a = a->GetParent()) {
         const Point location = a->GetLocation();
         point.x += location.x;
         point.y += location.y;

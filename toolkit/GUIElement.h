@@ -105,7 +105,14 @@ public:
     virtual void OnChildAdded(GUIElement* child);
     virtual void ApplyStyle();
 
+    // For what reads it (logs, tests); behaviour follows the flags below, never the kind.
     const std::string& GetKind() const { return kind_; }
+    // A top-level window: the form that controls below it are drawn in.
+    bool IsForm() const { return form_; }
+    // Pointer motion reaches the element while it is focused, wherever the pointer goes.
+    bool FollowsDrags() const { return follows_drags_; }
+    // Controls may sit inside it: the registry walks and searches through it.
+    bool HoldsChildren() const { return holds_children_; }
     int GetId() const { return id_; }
     uint64_t GetTag() const { return tag_; }
     void SetTag(uint64_t tag) { tag_ = tag; }
@@ -152,6 +159,9 @@ protected:
     void SetKind(const std::string& kind) { kind_ = kind; }
     void SetChildFlag(bool child) { child_ = child; }
     void SetTabStop(bool tab_stop) { tab_stop_ = tab_stop; }
+    void SetFormFlag(bool form) { form_ = form; }
+    void SetFollowsDrags(bool follows) { follows_drags_ = follows; }
+    void SetHoldsChildren(bool holds) { holds_children_ = holds; }
     void SetDrawable(bool drawable) { drawable_ = drawable; }
     void SetVisibleFlag(bool visible) { visible_ = visible; }
     void SetCreatedFlag(bool created) { created_ = created; }
@@ -172,6 +182,9 @@ private:
     std::string kind_;
     bool child_ = false;
     bool tab_stop_ = true;
+    bool form_ = false;
+    bool follows_drags_ = false;
+    bool holds_children_ = false;
     bool drawable_ = false;
     bool visible_ = false;
     bool closed_ = false;

@@ -13,6 +13,7 @@ Timer::Timer(GUIElement* parent, uint32_t interval_ms) : interval_(interval_ms) 
 
 Timer::~Timer() {
     running_ = false;
+    Application::RemoveTimer(this);
 }
 
 void Timer::Create() {

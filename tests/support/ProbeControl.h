@@ -18,6 +18,8 @@ public:
     void Paint() override { ++paints; }
     void ApplySize() override { ++apply_size_calls; }
     void SetTabStopFlag(bool tab_stop) { SetTabStop(tab_stop); }
+    // A stand-in for a panel: controls inside it are walked and searched through.
+    void SetHoldsChildrenFlag(bool holds) { SetHoldsChildren(holds); }
 
     int paints = 0;
     int apply_size_calls = 0;

@@ -30,6 +30,7 @@ TEST(RegistryTest, ChildrenComeInRegistrationOrderWithEachPanelFollowedByItsCont
     Board board;
     ProbeControl a(&board.root, "a", 0, 0, 10, 10);
     ProbeControl panel(&board.root, "panel", 100, 100, 50, 50, "panel");
+    panel.SetHoldsChildrenFlag(true);
     ProbeControl b(&board.root, "b", 0, 0, 10, 10);
     panel.Show();
     ProbeControl inside(&panel, "inside", 0, 0, 10, 10);
@@ -41,6 +42,7 @@ TEST(RegistryTest, ChildrenComeInRegistrationOrderWithEachPanelFollowedByItsCont
 TEST(RegistryTest, ControlsOfElementsNotCreatedYetNeverCountAmongAnotherElementsChildren) {
     Board board;
     ProbeControl panel(&board.root, "panel", 0, 0, 50, 50, "panel");
+    panel.SetHoldsChildrenFlag(true);
     ProbeControl inside(&panel, "inside", 0, 0, 10, 10);
     Form dialog;
     ProbeControl stranger(&dialog, "stranger", 0, 0, 10, 10);
@@ -54,6 +56,7 @@ TEST(RegistryTest, TheFirstRegisteredControlUnderThePointerWinsAndPanelsAreSearc
     ProbeControl under(&board.root, "under", 0, 0, 50, 50);
     ProbeControl over(&board.root, "over", 20, 20, 50, 50);
     ProbeControl panel(&board.root, "panel", 100, 100, 80, 80, "panel");
+    panel.SetHoldsChildrenFlag(true);
     ProbeControl inside(&panel, "inside", 10, 10, 20, 20);
     ProbeControl disabled(&board.root, "disabled", 300, 300, 20, 20);
     for (ProbeControl* control : {&under, &over, &panel, &inside, &disabled})
