@@ -230,6 +230,10 @@ std::pair<std::string, std::string> XServerTest::ClassHint(Window window) {
 }
 
 int XServerTest::MapState(Window window) {
+    // The program may have only flushed the window's creation (a second Show creates its
+    // window without a round trip, the atoms being cached): the server must have handled it
+    // before the driver asks, or it answers BadWindow.
+    XSync(display(), False);
     XWindowAttributes attributes{};
     if (window == 0 || !XGetWindowAttributes(driver_, window, &attributes)) return -1;
     return attributes.map_state;

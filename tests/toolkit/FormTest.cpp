@@ -85,6 +85,15 @@ TEST_F(FormTest, HideUnmapsShowMappedMapsAgainAndShowOnlyRaises) {
     EXPECT_EQ(MapState(form->GetWindow()), IsViewable);
 }
 
+// What the harness reads back, it reads after the program's requests reached the server: a
+// window the program created but has not sent yet is not "unknown" to the driver.
+TEST_F(FormTest, TheDriverSeesAWindowTheProgramHasNotSentYet) {
+    const Window window =
+        XCreateSimpleWindow(display(), DefaultRootWindow(display()), 0, 0, 10, 10, 0, 0, 0);
+    EXPECT_EQ(MapState(window), IsUnmapped);
+    XDestroyWindow(display(), window);
+}
+
 TEST_F(FormTest, DestroyingTheWindowTwiceIsHarmlessAndTheFormCanBeCreatedAgain) {
     auto form = MakeForm(0, 0, 100, 100);
     static int loads = 0;
