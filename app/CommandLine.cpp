@@ -75,7 +75,9 @@ std::string UsageLine() {
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
     CommandLine line;
-    for (int i = 1; i < argc && line.run; ++i) {
+    // Every word is read, even after an option that answers: "--help --bogus" is refused
+    // as "--bogus --help" is. The first answer stands.
+    for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         // A value follows its option as the next word or after "=".
         const size_t equals = word.find('=');
@@ -94,6 +96,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
                 return Refused(std::string(option->name) + " needs a value");
             }
         }
+        if (!line.run) continue;
         if (!option->apply(line, value)) {
             return Refused("'" + std::string(value != nullptr ? value : "") + "' is no value for " +
                            option->name);

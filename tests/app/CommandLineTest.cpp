@@ -57,6 +57,14 @@ TEST(CommandLineTest, AnythingUnknownIsRefusedWithTheUsage) {
     ExpectRefused(Parse({"--bogus", "--help"}), "unknown option '--bogus'");
 }
 
+TEST(CommandLineTest, AnOptionThatAnswersDoesNotHideWhatFollowsIt) {
+    ExpectRefused(Parse({"--help", "--bogus"}), "unknown option '--bogus'");
+    ExpectRefused(Parse({"--version", "--help=all"}), "--help takes no value");
+    const CommandLine first = Parse({"--version", "--help"});
+    EXPECT_EQ(first.exit_status, 0);
+    EXPECT_EQ(first.output, "sassorbi " SASSORBI_VERSION "\n") << "the first answer stands";
+}
+
 // The real program, its two streams and its exit status apart.
 class ProgramCommandLineTest : public TempFolderTest {
 protected:
