@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
-#include <iterator>
+#include <sys/stat.h>
 
 #include "util/Files.h"
 #include "util/Log.h"
@@ -43,14 +43,23 @@ std::vector<unsigned long> ReadWindowIcon(const std::string& path) {
         WriteLogString(path + ": non trovato");
         return {};
     }
-    const int64_t size = FileSize(path);
+    // Only a regular file is read, and never past the size it had: a pipe in its place would
+    // block the game's start, a device such as /dev/zero would never end.
+    struct stat info {};
     std::string bytes;
-    if (size <= kMaxFileBytes && size % 4 == 0) {
+    bool whole = false;
+    if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kMaxFileBytes &&
+        info.st_size % 4 == 0) {
+        const auto size = static_cast<size_t>(info.st_size);
         std::ifstream file(path, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(file), {});
+        bytes.resize(size + 1);
+        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        // One byte more than the size would be a file that grew meanwhile.
+        whole = static_cast<size_t>(file.gcount()) == size;
+        bytes.resize(static_cast<size_t>(file.gcount()));
     }
     std::vector<unsigned long> words = Words(bytes);
-    if (bytes.size() != static_cast<uint64_t>(size) || !AreImages(words)) {
+    if (!whole || !AreImages(words)) {
         WriteLogString("Icona non valida: " + path);
         return {};
     }

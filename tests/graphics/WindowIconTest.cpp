@@ -2,6 +2,8 @@
 // one line in the log and no icon.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <string>
@@ -76,6 +78,18 @@ TEST_F(WindowIconTest, AMissingOrDamagedFileGivesNoIconAndOneLine) {
         EXPECT_EQ(ReadLogged("bad.argb", &icon), "Icona non valida: bad.argb\n") << bytes.size();
         EXPECT_TRUE(icon.empty());
     }
+}
+
+// Something else in the file's place: a device that never ends and a pipe nobody writes to
+// are refused without being read.
+TEST_F(WindowIconTest, ADeviceOrAPipeInPlaceOfTheFileIsNotRead) {
+    std::vector<unsigned long> icon;
+    ASSERT_EQ(symlink("/dev/zero", "zero.argb"), 0);
+    EXPECT_EQ(ReadLogged("zero.argb", &icon), "Icona non valida: zero.argb\n");
+    EXPECT_TRUE(icon.empty());
+    ASSERT_EQ(mkfifo("pipe.argb", 0600), 0);
+    EXPECT_EQ(ReadLogged("pipe.argb", &icon), "Icona non valida: pipe.argb\n");
+    EXPECT_TRUE(icon.empty());
 }
 
 }  // namespace
