@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -226,7 +227,16 @@ void Form::ApplyWindowIcon() {
     if (window_ == 0) return;
     Display* display = GetDisplay();
     const Atom property = XInternAtom(display, "_NET_WM_ICON", False);
-    if (window_icon_.empty()) {
+    // The property goes to the server in one request; one longer than the server takes is
+    // refused (BadLength) and would leave the previous icon showing.
+    long longest = XExtendedMaxRequestSize(display);
+    if (longest == 0) longest = XMaxRequestSize(display);
+    constexpr size_t kRequestHeader = 7;  // ChangeProperty's own words and a big length
+    const bool fits = window_icon_.size() + kRequestHeader <= static_cast<size_t>(longest);
+    if (!fits) {
+        WriteLogString("Icona troppo grande: " + std::to_string(window_icon_.size()) + " numeri");
+    }
+    if (window_icon_.empty() || !fits) {
         XDeleteProperty(display, window_, property);
         return;
     }
