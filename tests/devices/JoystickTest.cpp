@@ -12,6 +12,7 @@
 #include "devices/Joystick.h"
 #include "devices/JoystickReader.h"
 #include "tests/devices/Waiting.h"
+#include "tests/support/PrivateSharedMemory.h"
 #include "tests/support/TempFolder.h"
 #include "util/ChildProcesses.h"
 #include "util/Files.h"
@@ -47,6 +48,7 @@ bool ButtonIs(int number, bool pressed) {
 class JoystickTest : public TempFolderTest {
 protected:
     void SetUp() override {
+        testing::UsePrivateSharedMemory();
         TempFolderTest::SetUp();
         shm_unlink(kJoystickSharedName);
         JoystickSettings() = JoystickConfig{};

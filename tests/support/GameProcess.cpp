@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "graphics/XOwners.h"
+#include "tests/support/PrivateSharedMemory.h"
 #include "toolkit/MonotonicClock.h"
 
 namespace sassorbi::testing {
@@ -56,6 +57,7 @@ bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
 
 GameProcess::GameProcess(Display* driver, const std::string& program)
     : driver_(driver), program_("./" + fs::path(program).filename().string()) {
+    UsePrivateSharedMemory();
     fs::copy(SASSORBI_GAME_DIR "/Data", "Data", fs::copy_options::recursive);
     fs::copy_file(program, program_);
 }

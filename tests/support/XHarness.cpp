@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "graphics/XOwners.h"
+#include "tests/support/PrivateSharedMemory.h"
 #include "toolkit/Application.h"
 #include "toolkit/MonotonicClock.h"
 
@@ -25,6 +26,7 @@ void RequireXServer(bool ready, const char* what) {
 }  // namespace
 
 void XServerTest::SetUp() {
+    UsePrivateSharedMemory();
     RequireXServer(getenv("DISPLAY") != nullptr, "DISPLAY is not set");
     screen_ = std::make_unique<Screen>("test");
     RequireXServer(screen_->GetDisplay() != nullptr, "the display cannot be opened");
