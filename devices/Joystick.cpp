@@ -69,6 +69,9 @@ pid_t StartJoystickReader() {
 }
 
 pid_t StartJoystickReaderOn(const std::string& device) {
+    // A game killed while the stick was held left its record present and pointing; only the
+    // reader started now may publish one, so the game never steers by another run's.
+    shm_unlink(kJoystickSharedName);
     const pid_t parent = getpid();
     const pid_t pid = ForkChild();
     if (pid == 0) {

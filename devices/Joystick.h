@@ -8,8 +8,9 @@
 
 namespace sassorbi {
 
-// Forks the reader on /dev/input/js0 (a recorded child that ends with _exit); its pid, or
-// -1 after logging "Could not open joystick. Use the cursor keys to move.".
+// Removes a shared record left by an earlier run, then forks the reader on /dev/input/js0
+// (a recorded child that ends with _exit); its pid, or -1 after logging "Could not open
+// joystick. Use the cursor keys to move.".
 pid_t StartJoystickReader();
 
 // The same on an explicit device path.

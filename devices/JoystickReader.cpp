@@ -101,6 +101,8 @@ void RunJoystickReaderOn(const std::string& device, const JoystickConfig& config
     const int descriptor = open(device.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         WriteLog("Could not open joystick. Use the cursor keys to move.");
+        // Whatever record is there was not written by this reader: no poll may trust it.
+        shm_unlink(kJoystickSharedName);
         return;
     }
     PublishEvents(descriptor, config);

@@ -28,7 +28,7 @@ std::string JoystickDevicePath(int device_index);
 
 // The reader's whole work on the device path with the given settings: returns when the
 // joystick is disabled or unconfigured, the device cannot be opened, or it ends or fails;
-// the shared name is removed when the device was open.
+// the shared name is removed when the device was open or could not be opened.
 void RunJoystickReaderOn(const std::string& device, const JoystickConfig& config);
 
 // The child's entry: loads joystick.cfg, then RunJoystickReaderOn the indexed device.

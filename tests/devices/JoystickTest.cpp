@@ -235,6 +235,21 @@ TEST_F(JoystickTest, AnUnconfiguredOrMissingJoystickIsLogged) {
     EXPECT_FALSE(SharedRecordExists());
 }
 
+// A record that a killed game left behind, present and pointing left, is not this run's:
+// a reader that cannot open its device removes it.
+TEST_F(JoystickTest, AReaderWithoutItsDeviceRemovesARecordLeftBehind) {
+    const int shared = shm_open(kJoystickSharedName, O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(shared, 0);
+    const JoystickState held{1, 0, 0, 1, 0, 0, 0};
+    ASSERT_EQ(write(shared, &held, sizeof held), static_cast<ssize_t>(sizeof held));
+    close(shared);
+    JoystickConfig config;
+    config.joystick_enable = 1;
+    RunJoystickReaderOn("absent", config);
+    EXPECT_FALSE(SharedRecordExists());
+    EXPECT_EQ(ReadFile("log.txt"), "Could not open joystick. Use the cursor keys to move.\n");
+}
+
 TEST_F(JoystickTest, ARecordWithoutItsSizeReadsAsAbsent) {
     // As the reader leaves it between creating the object and sizing it.
     const int shared = shm_open(kJoystickSharedName, O_CREAT | O_RDWR, 0600);

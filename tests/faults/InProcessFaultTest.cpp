@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/joystick.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <filesystem>
 
 #include "devices/Joystick.h"
+#include "devices/JoystickReader.h"
 #include "tests/game/MainFormFixture.h"
 #include "util/ChildProcesses.h"
 #include "util/Files.h"
@@ -204,6 +206,29 @@ TEST_F(InProcessFaultTest, AScoreThatCannotBeStoredLeavesEverythingAsItWas) {
     game->SaveScore();
     EXPECT_EQ(game->GetState(), GameState::ScoreSaved);
     EXPECT_EQ(ReadFile("Data/Sassorbi"), "not a folder");
+}
+
+// A game killed while the stick was held leaves the shared record behind, present and
+// pointing left. This run has no joystick: the record is not its own and never steers.
+TEST_F(InProcessFaultTest, AJoystickRecordLeftBehindDoesNotSteerTheShip) {
+    const int shared = shm_open(kJoystickSharedName, O_CREAT | O_RDWR, 0600);
+    ASSERT_GE(shared, 0);
+    JoystickState held{};
+    held.present = 1;
+    held.left = 1;
+    ASSERT_EQ(write(shared, &held, sizeof held), static_cast<ssize_t>(sizeof held));
+    close(shared);
+    const pid_t reader = StartJoystickReaderOn("absent");
+    ASSERT_GT(reader, 0);
+    StartLevel(1);
+    ParkAsteroids();
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(400, 300);
+    RunIdleWaits(10);
+    EXPECT_EQ(game->GetPlayer()->GetX(), 400);
+    StopJoystickReader(reader);
+    JoystickShutdown();
+    shm_unlink(kJoystickSharedName);
 }
 
 TEST_F(InProcessFaultTest, AJoystickThatGoesAwayLeavesTheShipToTheKeyboard) {
