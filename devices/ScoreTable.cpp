@@ -10,6 +10,7 @@
 
 #include "util/DataFolder.h"
 #include "util/Files.h"
+#include "util/Log.h"
 #include "util/Text.h"
 
 namespace sassorbi {
@@ -33,6 +34,14 @@ bool AccountsForWholeFile(const std::string& path, const std::vector<std::string
         with_line_feeds += static_cast<off_t>(line.size()) + 1;
     // The last line may lack its line feed.
     return info.st_size == with_line_feeds || info.st_size + 1 == with_line_feeds;
+}
+
+// Why a table that exists was not read to its end, naming the file and the line.
+std::string UnreadPart(const std::string& path, size_t lines_read) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return path + " is not a file";
+    return "line " + std::to_string(lines_read + 1) + " of " + path +
+           " is longer than 255 characters or cannot be read";
 }
 
 // Data written through the page cache is not yet on disk; fsync makes it so.
@@ -121,8 +130,13 @@ bool ScoreTable::SaveEntries(std::vector<std::string> lines) {
 
 bool ScoreTable::AddScore(int32_t score, const std::string& entry_text) {
     std::vector<std::string> lines = ReadEntries();
+    if (failed_) return false;
     // Saving over a table read only in part would lose the rest of it.
-    if (failed_ || !read_completely_) return false;
+    if (!read_completely_) {
+        WriteLogString("Score not stored: " +
+                       UnreadPart(ScoreFolder(table_name_) + kTableFile, lines.size()));
+        return false;
+    }
     lines.push_back(ScoreField(score) + " " + entry_text);
     return SaveEntries(std::move(lines));
 }

@@ -28,7 +28,8 @@ public:
     // Sorts best first, keeps ten and replaces the file as a whole; false when not written.
     bool SaveEntries(std::vector<std::string> lines);
     // Adds "<score as 8 digits> <entry text>"; false, and the file untouched, when the table
-    // could not be read completely or the new one could not be written.
+    // could not be read completely (logged, naming the file and the line) or the new one
+    // could not be written.
     bool AddScore(int32_t score, const std::string& entry_text);
 
     // Set when the table's folder cannot be created.

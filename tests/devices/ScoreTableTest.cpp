@@ -96,14 +96,20 @@ TEST_F(ScoreTableTest, AHandEditedTableIsReadAsItIsAndCutAtTheNextAdd) {
     EXPECT_EQ(ReadFile(kTable), Joined(best));
 }
 
-TEST_F(ScoreTableTest, ATableReadOnlyInPartIsLeftUntouched) {
+// Each refused score says in the log which file and which line stopped the reading.
+TEST_F(ScoreTableTest, ATableReadOnlyInPartIsLeftUntouchedAndTheLogNamesTheLine) {
     const std::string long_line = "00000900 " + std::string(300, 'L') + "\n";
     const std::string content = "00000100 A\n" + long_line + "00000050 B\n";
     WriteTable(content);
     EXPECT_EQ(table_.ReadEntries(), Lines({"00000100 A"}));
+    EXPECT_FALSE(FileExists("log.txt")) << "reading alone says nothing";
     EXPECT_FALSE(table_.AddScore(200, "C"));
     EXPECT_FALSE(table_.HasFailed());
     EXPECT_EQ(ReadFile(kTable), content);
+    const std::string refused =
+        "Score not stored: line 2 of Data/Sassorbi/Score/Classifica.txt is longer than 255 "
+        "characters or cannot be read\n";
+    EXPECT_EQ(ReadFile("log.txt"), refused);
     // A folder where the file should be.
     RemoveFile(kTable);
     ASSERT_TRUE(CreateFolder(kTable));
@@ -111,6 +117,8 @@ TEST_F(ScoreTableTest, ATableReadOnlyInPartIsLeftUntouched) {
     EXPECT_FALSE(table_.AddScore(200, "C"));
     EXPECT_TRUE(std::filesystem::is_directory(kTable));
     EXPECT_FALSE(FileExists(std::string(kTable) + ".tmp"));
+    EXPECT_EQ(ReadFile("log.txt"),
+              refused + "Score not stored: Data/Sassorbi/Score/Classifica.txt is not a file\n");
 }
 
 TEST_F(ScoreTableTest, AFolderThatCannotBeMadeFailsWithoutWriting) {
