@@ -50,9 +50,6 @@ JoystickState ReadSharedState() {
 
 // The child's whole life: it must never return into the game's code.
 [[noreturn]] void RunReaderChild(const std::string& device) {
-    // Ends with the game even if the game dies without stopping it.
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    std::signal(SIGTERM, SIG_DFL);
     LoadJoystickConfig();
     RunJoystickReaderOn(device, JoystickSettings());
     _exit(0);
@@ -75,7 +72,11 @@ pid_t StartJoystickReaderOn(const std::string& device) {
     const pid_t parent = getpid();
     const pid_t pid = ForkChild();
     if (pid == 0) {
-        // The game may have died before the death signal was armed.
+        // Ends with the game even if the game dies without stopping it. Armed first, then the
+        // game is checked: a game that died before the arming is seen, one that dies after it
+        // sends the signal; checking first would leave a gap between the two.
+        std::signal(SIGTERM, SIG_DFL);
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (getppid() != parent) _exit(0);
         RunReaderChild(device);
     }

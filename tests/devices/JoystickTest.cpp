@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 #include <linux/joystick.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/ptrace.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -248,6 +252,70 @@ TEST_F(JoystickTest, AReaderWithoutItsDeviceRemovesARecordLeftBehind) {
     RunJoystickReaderOn("absent", config);
     EXPECT_FALSE(SharedRecordExists());
     EXPECT_EQ(ReadFile("log.txt"), "Could not open joystick. Use the cursor keys to move.\n");
+}
+
+// The reader of a traced game, stopped as it leaves its first getppid: the moment when the
+// reader has just checked that its game lives. 0 when ptrace is not allowed here.
+pid_t ReaderStoppedAfterItsCheck(pid_t game) {
+    int status = 0;
+    if (waitpid(game, &status, 0) != game || !WIFSTOPPED(status)) return 0;
+    if (ptrace(PTRACE_SETOPTIONS, game, nullptr, PTRACE_O_TRACEFORK | PTRACE_O_EXITKILL) != 0)
+        return 0;
+    ptrace(PTRACE_CONT, game, nullptr, nullptr);
+    if (waitpid(game, &status, 0) != game || status >> 8 != (SIGTRAP | PTRACE_EVENT_FORK << 8))
+        return 0;
+    unsigned long reader = 0;
+    ptrace(PTRACE_GETEVENTMSG, game, nullptr, &reader);
+    const auto pid = static_cast<pid_t>(reader);
+    waitpid(pid, &status, __WALL);  // its first stop, before it runs
+    ptrace(PTRACE_SETOPTIONS, pid, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    uint64_t last_call = 0;
+    for (int signal = 0;;) {
+        ptrace(PTRACE_SYSCALL, pid, nullptr, signal);
+        if (waitpid(pid, &status, __WALL) != pid || !WIFSTOPPED(status)) return 0;
+        signal = 0;
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+            signal = WSTOPSIG(status);  // passed on
+            continue;
+        }
+        __ptrace_syscall_info info{};
+        ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof info, &info);
+        if (info.op == PTRACE_SYSCALL_INFO_ENTRY) last_call = info.entry.nr;
+        if (info.op == PTRACE_SYSCALL_INFO_EXIT && last_call == SYS_getppid) return pid;
+    }
+}
+
+// The game dies at the worst moment for its reader, just after the reader has checked that
+// its game lives: the reader still ends with it rather than living on, orphaned.
+TEST_F(JoystickTest, AReaderWhoseGameDiesJustAfterItsCheckEndsWithIt) {
+    LoadJoystickConfig();
+    prctl(PR_SET_CHILD_SUBREAPER, 1);  // the orphaned reader comes here
+    const pid_t game = fork();
+    ASSERT_GE(game, 0);
+    if (game == 0) {
+        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        raise(SIGSTOP);
+        StartJoystickReaderOn("js0");  // the reader then waits for the device to open
+        for (;;)
+            pause();
+    }
+    const pid_t reader = ReaderStoppedAfterItsCheck(game);
+    if (reader == 0) {
+        kill(game, SIGKILL);
+        waitpid(game, nullptr, 0);
+        GTEST_SKIP() << "ptrace is not allowed here";
+    }
+    kill(game, SIGKILL);
+    waitpid(game, nullptr, 0);
+    ptrace(PTRACE_DETACH, reader, nullptr, nullptr);
+    int status = 0;
+    const bool ended = WaitUntil([&] { return waitpid(reader, &status, WNOHANG) == reader; });
+    if (!ended) {
+        kill(reader, SIGKILL);
+        waitpid(reader, nullptr, 0);
+    }
+    EXPECT_TRUE(ended) << "the reader outlived its game";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
 }
 
 TEST_F(JoystickTest, ARecordWithoutItsSizeReadsAsAbsent) {
