@@ -11,6 +11,7 @@
 #include "game/FormMain.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
+#include "toolkit/MonotonicClock.h"
 
 namespace sassorbi::testing {
 
@@ -25,12 +26,19 @@ public:
     using FormMain::SetLevel;
     using FormMain::SetState;
     using FormMain::ShowTopTenEntry;
+    void SetLives(int lives) { lives_ = lives; }
     void Pause(int milliseconds) override {
         paused_ms += milliseconds;
         if (real_pauses) FormMain::Pause(milliseconds);
     }
+    // When each level (re)start began, on the monotonic clock.
+    void NewGame() override {
+        new_game_ms.push_back(MonotonicMilliseconds());
+        FormMain::NewGame();
+    }
     int paused_ms = 0;
     bool real_pauses = false;
+    std::vector<int64_t> new_game_ms;
 };
 
 class MainFormFixture : public XServerTest {
