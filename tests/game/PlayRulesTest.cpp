@@ -72,7 +72,7 @@ TEST_F(PlayRulesTest, ADiamondCountsFromTwoPixelsInsideTheShipAndTenInsideItself
         bool collected;
     };
     // One pixel out and one pixel in, on each side of the ship.
-    const Place places[] = {{338, 300, false}, {337, 300, true}, {280, 300, false},
+    const Place places[] = {{338, 300, false}, {337, 300, true},  {280, 300, false},
                             {281, 300, true},  {300, 338, false}, {300, 337, true},
                             {300, 280, false}, {300, 281, true}};
     int score = 0;
