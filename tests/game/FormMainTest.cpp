@@ -9,6 +9,7 @@
 
 #include "dialogs/FormNamePlayer.h"
 #include "game/FormMain.h"
+#include "graphics/SharedFont.h"
 #include "tests/game/MainFormFixture.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
@@ -181,6 +182,64 @@ TEST_F(FormMainTest, TheLastLifeOpensTheNameDialogAndItsNameIsStoredWithTheScore
     EXPECT_EQ(game->GetState(), GameState::Title);
 }
 
+TEST_F(FormMainTest, TheHudShowsAZeroPaddedScoreTheLivesAtTheRightAndTheLevelCentred) {
+    StartLevel(7);
+    ParkAsteroids();
+    ParkDiamonds();
+    game->GetPlayer()->SetPosition(300, 300);
+    game->GetDiamonds()[0]->SetPosition(305, 305);
+    game->MovePlayerX(2);
+    game->SetLives(2);
+    game->ShowHud();
+
+    // The strip as the rules place it, drawn here with the same font.
+    XFontStruct* font = SharedFont(display());
+    ASSERT_NE(font, nullptr);
+    const int width = 800, height = font->ascent + 15, baseline = font->ascent + 10;
+    const Pixmap pixmap = XCreatePixmap(display(), game->GetWindow(), width, height,
+                                        DefaultDepth(display(), screen()->GetScreenNumber()));
+    const GC gc = XCreateGC(display(), pixmap, 0, nullptr);
+    XSetFont(display(), gc, font->fid);
+    XSetForeground(display(), gc, 0x010101);
+    XFillRectangle(display(), pixmap, gc, 0, 0, width, height);
+    XSetForeground(display(), gc, 0xFFFFFF);
+    auto text = [&](const std::string& s, int x) {
+        XDrawString(display(), pixmap, gc, x, baseline, s.data(), static_cast<int>(s.size()));
+    };
+    auto text_width = [&](const std::string& s) {
+        return XTextWidth(font, s.data(), static_cast<int>(s.size()));
+    };
+    text("Score: 000050", 5);
+    text("Lives: 2", width - text_width("Lives: 2") - 10);
+    text("Level: 7", (width - text_width("Level: 7")) / 2);
+    XImage* expected = XGetImage(display(), pixmap, 0, 0, width, height, AllPlanes, ZPixmap);
+    XFreeGC(display(), gc);
+    XFreePixmap(display(), pixmap);
+    ASSERT_NE(expected, nullptr);
+    int differing = 0, white = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned long pixel = XGetPixel(expected, x, y) & 0xFFFFFF;
+            white += pixel == 0xFFFFFF;
+            differing += (XGetPixel(game->GetStaticLayer(), x, y) & 0xFFFFFF) != pixel;
+        }
+    }
+    XDestroyImage(expected);
+    EXPECT_GT(white, 100) << "the expected strip has text";
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(FormMainTest, TheWaitBeforeALevelLastsAtLeastOneAndAHalfSeconds) {
+    StartLevel(1);
+    game->KeyCharHook('N');
+    ASSERT_EQ(game->GetState(), GameState::Waiting);
+    const int64_t waiting_since = MonotonicMilliseconds();
+    game->new_game_ms.clear();
+    ASSERT_TRUE(PumpUntil([&] { return game->GetState() == GameState::Playing; }, 4000));
+    ASSERT_EQ(game->new_game_ms.size(), 1u);
+    EXPECT_GE(game->new_game_ms[0] - waiting_since, 1500);
+}
+
 TEST_F(FormMainTest, TheTitleStripShowsTheTopTenInTurnAndNothingWithoutATable) {
     // With an empty table the strip keeps the title picture's own dark top.
     const unsigned long top_before = XGetPixel(game->GetStaticLayer(), 300, 12);
@@ -190,19 +249,33 @@ TEST_F(FormMainTest, TheTitleStripShowsTheTopTenInTurnAndNothingWithoutATable) {
 
     CreateFolder("Data/Sassorbi");
     CreateFolder("Data/Sassorbi/Score");
-    WriteFile("Data/Sassorbi/Score/Classifica.txt", "00000500 Ada          Level 4\n");
+    WriteFile("Data/Sassorbi/Score/Classifica.txt",
+              "00000500 Ada          Level 4\n00000400 Bob          Level 3\n");
     game->SetState(GameState::ScoreSaved);
     game->KeyCharHook('x');  // back through the loading screen, which reads the table
-    bool white_text = false;
+    // Every look the strip takes after the table was read: an entry ('E') or nothing ('-').
+    const XImage* layer = game->GetStaticLayer();
+    const size_t strip_bytes = static_cast<size_t>(layer->bytes_per_line) * 20;
+    std::vector<std::string> looks{std::string(layer->data, strip_bytes)};
+    std::string kinds;
     PumpUntil(
         [&] {
-            for (int x = 5; x < 200 && !white_text; ++x) {
-                white_text = (XGetPixel(game->GetStaticLayer(), x, 14) & 0xFFFFFF) == 0xFFFFFF;
-            }
-            return white_text;
+            const std::string look(layer->data, strip_bytes);
+            if (look == looks.back()) return false;
+            looks.push_back(look);
+            bool white = false;
+            for (int x = 5; x < 300 && !white; ++x)
+                white = (XGetPixel(game->GetStaticLayer(), x, 14) & 0xFFFFFF) == 0xFFFFFF;
+            kinds += white ? 'E' : '-';
+            return std::count(kinds.begin(), kinds.end(), 'E') == 3;
         },
-        8000);
-    EXPECT_TRUE(white_text) << "an entry appears in the top strip";
+        16000);
+    // Two and a half seconds with an entry, as long without; after the last entry the first.
+    const size_t first = kinds.find('E');
+    ASSERT_NE(first, std::string::npos);
+    ASSERT_EQ(kinds.substr(first), "E-E-E");
+    EXPECT_NE(looks[first + 1], looks[first + 3]) << "the second entry differs from the first";
+    EXPECT_EQ(looks[first + 1], looks[first + 5]) << "the first entry again";
 }
 
 // A hand-edited table of twelve lines is cut to ten by the next game; back on the title
