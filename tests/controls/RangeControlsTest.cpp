@@ -69,6 +69,17 @@ protected:
         return bar;
     }
 
+    // Presses at one place, moves there with the button held, releases at the other.
+    void Drag(XPoint from, XPoint to) {
+        MovePointer(*form, from.x, from.y);
+        PressButton(1);
+        Settle();
+        MovePointer(*form, to.x, to.y);
+        Settle();
+        ReleaseButton(1);
+        Settle();
+    }
+
     int Count(int x, int y, int w, int h, unsigned long colour) {
         return CountColour(form->GetWindow(), x, y, w, h, colour);
     }
@@ -210,6 +221,50 @@ TEST_F(RangeControlsTest, OnePageOrAnEmptyRangeShowsNoThumbAndNeverScrolls) {
     Settle();
     EXPECT_EQ(single->GetPosition(), 0);
     EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(RangeControlsTest, DraggingASliderFollowsThePointerAlongEitherTrackUntilRelease) {
+    auto slider = MakeSlider(false, 0, 10);
+    std::vector<XPoint> ticks = slider->GetTickPoints();
+    Drag(ticks[2], ticks[7]);
+    EXPECT_EQ(slider->GetValue(), 7);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"value 2", "text", "value 7", "text"}));
+    EXPECT_EQ(Pixel(ticks[7].x, ticks[7].y - 7), kBlack) << "the pointer followed";
+    MovePointer(*form, ticks[9].x, ticks[9].y);
+    Settle();
+    EXPECT_EQ(slider->GetValue(), 7) << "released: moving no longer drags";
+
+    g_calls.clear();
+    auto vertical = MakeSlider(true, 0, 4);
+    vertical->Move(200, 20);
+    ticks = vertical->GetTickPoints();
+    ASSERT_EQ(ticks.size(), 5u);
+    Drag(ticks[0], ticks[3]);
+    EXPECT_EQ(vertical->GetValue(), 3);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"value 3", "text"}));
+}
+
+// Ten pages of 10 pixels after the 21-pixel arrow, across or down.
+TEST_F(RangeControlsTest, DraggingAScrollBarPicksThePageUnderThePointerAcrossOrDown) {
+    auto bar = MakeScrollBar(0, 1000, 142);
+    Drag({20 + 21 + 25, 110}, {20 + 21 + 65, 110});
+    EXPECT_EQ(bar->GetPosition(), 600);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"scroll 2000 2", "scroll 6000 6"}));
+    EXPECT_EQ(Count(20 + 21 + 61, 102, 8, 18, kBlack), 8 * 18) << "the thumb on page 7";
+
+    g_calls.clear();
+    ScrollBar down(form.get(), 0, 1000);
+    down.SetOnScroll(RecordScroll);
+    down.SetVertical(true);
+    down.Move(250, 100);
+    down.SetSize(21, 142);
+    down.Show();
+    EXPECT_EQ(down.GetPages().count, 10);
+    Drag({260, 100 + 21 + 25}, {260, 100 + 21 + 75});
+    EXPECT_EQ(down.GetPosition(), 700);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"scroll 2000 2", "scroll 7000 7"}));
+    EXPECT_EQ(Count(253, 100 + 21 + 71, 16, 8, kBlack), 16 * 8) << "the thumb on page 8";
+    EXPECT_EQ(Count(253, 100 + 21 + 21, 16, 8, kBlack), 0);
 }
 
 TEST_F(RangeControlsTest, AProgressBarAtHalfShowsA93By22BlueArea) {
