@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "toolkit/FontSpec.h"
 #include "graphics/Graphics.h"
 #include "graphics/XOwners.h"
 #include "tests/support/XHarness.h"
@@ -138,19 +137,6 @@ TEST_F(TextTest, AMissingFontStillDrawsAndMeasuresWithTheServersDefault) {
     EXPECT_GT(graphics.TextHeight(), 0);
     graphics.DrawText(10, 10, 100, 20, "abc", kInk, kPaper, 0);
     EXPECT_GT(CountOf(Box(10, 10, 100, 20), static_cast<unsigned long>(kInk)), 0);
-}
-
-TEST_F(TextTest, TheDefaultFontNameIsTheOneThisSystemAsksFor) {
-    FontSpec font;
-    EXPECT_STREQ(font.BuildFontName(), "-*-*-Medium-R-Normal--14-*");
-    font.SetFamily("Topaz");
-    font.SetBold(true);
-    font.SetSize(12);
-    EXPECT_STREQ(font.BuildFontName(), "-Topaz-Bold-R-Normal--12-*");
-    FontSpec italic;
-    italic.SetItalic(true);
-    EXPECT_STREQ(italic.BuildFontName(), "-*-*-Medium-R-Italic--14-*");
-    EXPECT_NE(form->GetFontSpec()->GetFont(display()), nullptr) << "the core fonts are installed";
 }
 
 }  // namespace

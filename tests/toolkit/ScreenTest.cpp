@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
+#include "util/Log.h"
 #include "toolkit/Screen.h"
 
 namespace sassorbi::testing {
@@ -32,6 +34,20 @@ TEST_F(ScreenTest, ReportsTheServersScreenAndBecomesTheDefault) {
 TEST_F(ScreenTest, TheConnectionIsNotInheritedByProgramsTheGameStarts) {
     const int flags = fcntl(ConnectionNumber(display()), F_GETFD);
     EXPECT_TRUE(flags & FD_CLOEXEC);
+}
+
+// Xlib's own handler would end the program at the first request the server refuses.
+TEST_F(ScreenTest, AProtocolErrorIsLoggedAndTheProgramGoesOn) {
+    TempFolder folder;
+    ClearLog();
+    XFreePixmap(display(), 0x3FFFFF);  // no such pixmap
+    XFlush(display());
+    PumpFor(100);
+    const std::string log = ReadFile("log.txt");
+    EXPECT_EQ(log.rfind("X error: BadPixmap", 0), 0u) << log;
+    EXPECT_NE(log.find("(request 54)\n"), std::string::npos) << log;
+    auto form = MakeForm(0, 0, 40, 30);
+    EXPECT_EQ(PixelAt(form->GetWindow(), 20, 15), 0xAAAAAAu) << "drawing goes on";
 }
 
 TEST(ScreenWithoutServerTest, LogsTheFailureAndKeepsItsDefaults) {

@@ -132,6 +132,16 @@ TEST_F(TimerTest, SmallAndZeroIntervalsFireAtEveryWait) {
     EXPECT_EQ(g_ticks, 4);
 }
 
+// The 5 ms counted past the interval are dropped, not carried into the next period.
+TEST_F(TimerTest, AnIntervalOf15FiresAtEverySecondWait) {
+    Timer timer(form.get(), 15);
+    timer.SetOnTick(CountTick);
+    timer.Start();
+    EXPECT_EQ(WaitsUntilTick(), 2);
+    EXPECT_EQ(WaitsUntilTick(), 2);
+    EXPECT_EQ(WaitsUntilTick(), 2);
+}
+
 TEST_F(TimerTest, FireCallsOnlyARunningTimer) {
     Timer timer(form.get(), 1000);
     timer.SetOnTick(CountTick);
