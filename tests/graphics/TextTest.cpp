@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "graphics/Graphics.h"
+#include "graphics/SharedFont.h"
 #include "graphics/XOwners.h"
 #include "tests/support/XHarness.h"
 
@@ -39,6 +40,18 @@ protected:
 
     int CountOf(const std::vector<unsigned long>& pixels, unsigned long colour) {
         return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+    }
+
+    // The text drawn straight with Xlib, in the shared font, with its baseline at (x, y).
+    void DrawByHand(int x, int baseline, const std::string& text) {
+        XFontStruct* font = SharedFont(display());
+        ASSERT_NE(font, nullptr);
+        const GC gc = XCreateGC(display(), form->GetWindow(), 0, nullptr);
+        XSetFont(display(), gc, font->fid);
+        XSetForeground(display(), gc, kInk);
+        XDrawString(display(), form->GetWindow(), gc, x, baseline, text.data(),
+                    static_cast<int>(text.size()));
+        XFreeGC(display(), gc);
     }
 
     std::unique_ptr<Form> form;
@@ -109,6 +122,30 @@ TEST_F(TextTest, AlignmentPlacesAOneLineTextRightOrCentred) {
     graphics.DrawText(220, 40, mid, 20, "mid", kInk, kPaper, 0);
     EXPECT_GT(CountOf(Box(220, 0, mid - 1, 20), static_cast<unsigned long>(kInk)), 0);
     EXPECT_EQ(Box(220, 0, mid - 1, 20), Box(220, 40, mid - 1, 20));
+}
+
+// Lines 15 pixels apart at least; only a text of one line is centred in the box's height.
+TEST_F(TextTest, LinesSitWhereTheirAlignmentAndTheBoxPutThem) {
+    Graphics graphics(form.get());
+    const int ascent = SharedFont(display())->ascent;
+    const int line = ascent <= 15 ? 15 : ascent + 1;
+    const int abc = graphics.TextWidth("abc"), ab = graphics.TextWidth("ab");
+    const int cd = graphics.TextWidth("cd");
+
+    graphics.DrawText(10, 10, 101, 40, "abc", kInk, kNoColour, 2);
+    DrawByHand(210 + (101 - abc) / 2, 10 + line - 1 + (40 - line) / 2, "abc");
+    graphics.DrawText(10, 60, 101, 40, "abc", kInk, kNoColour, 1);
+    DrawByHand(210 + 101 - abc, 60 + line - 1 + (40 - line) / 2, "abc");
+    graphics.DrawText(10, 110, 101, 60, "ab\ncd", kInk, kNoColour, 2);
+    DrawByHand(210 + (101 - ab) / 2, 110 + line - 1, "ab");
+    DrawByHand(210 + (101 - cd) / 2, 110 + 2 * line - 1, "cd");
+    graphics.DrawText(10, 180, 0, 40, "abc", kInk, kNoColour, 2);
+    DrawByHand(210, 180 + line - 1 + (40 - line) / 2, "abc");
+    graphics.DrawText(10, 230, 0, 60, "ab\ncd", kInk, kNoColour, 1);
+    DrawByHand(210, 230 + line - 1, "ab");
+    DrawByHand(210, 230 + 2 * line - 1, "cd");
+    EXPECT_GT(CountOf(Box(10, 10, 120, 290), static_cast<unsigned long>(kInk)), 0);
+    EXPECT_EQ(Box(10, 10, 120, 290), Box(210, 10, 120, 290));
 }
 
 TEST_F(TextTest, WithoutAWidthEachLineStartsAtXAndNoBackgroundIsFilled) {
