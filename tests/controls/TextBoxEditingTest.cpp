@@ -220,5 +220,32 @@ TEST_F(TextBoxEditingTest, MultiLineInsertsAndKeepsTheBlanksAndLineBreaksTyped) 
     EXPECT_EQ(BeepsAfterSettling(0), 0);
 }
 
+// Up and Down keep the column; Down never goes past the last character, Up not above the top.
+TEST_F(TextBoxEditingTest, UpAndDownMoveTheCaretBetweenRowsOfAMultiLineBox) {
+    auto box = MakeBox("", 10);
+    box->SetMultiLine(true);
+    box->SetSize(box->GetWidth(), 6 + 3 * box->GetCellHeight());
+    ShowFocused(*box);
+    ASSERT_EQ(box->GridSize().rows, 3);
+    Type("abcdefghijklmn");
+    ASSERT_EQ(box->GetCaret(), 14) << "the second row holds klmn";
+    Tap(XK_Up);
+    EXPECT_EQ(box->GetCaret(), 4);
+    Tap(XK_Up);
+    EXPECT_EQ(box->GetCaret(), 4) << "no row above the first";
+    Tap(XK_Down);
+    EXPECT_EQ(box->GetCaret(), 4) << "below is past the last character";
+    Tap(XK_Left, 2);
+    Tap(XK_Down);
+    EXPECT_EQ(box->GetCaret(), 12);
+    Type("x");
+    EXPECT_EQ(box->GetText(), "abcdefghijklxmn");
+    EXPECT_EQ(BeepsAfterSettling(2), 2) << "each refused move beeps";
+
+    box->SetMultiLine(false);
+    Tap(XK_Up);
+    EXPECT_EQ(box->GetCaret(), 13) << "a single-line box ignores Up";
+}
+
 }  // namespace
 }  // namespace sassorbi::testing
