@@ -92,6 +92,29 @@ TEST_F(ButtonCustomTest, ADisabledButtonIsGreyAndRunsNothing) {
     EXPECT_FALSE(FocusRectangleShown()) << "no focus rectangle on a disabled button";
 }
 
+// Alone, a picture is centred; with a caption it stands 8 pixels in and the caption after it.
+TEST_F(ButtonCustomTest, APictureIsCentredOrLeftOfTheCaptionAndChangesWhenDisabled) {
+    constexpr unsigned long kRed = 0xFF0000, kBlue = 0x0000FF;
+    const ClientImage red = SolidPicture(form.get(), 10, 10, kRed);
+    const ClientImage blue = SolidPicture(form.get(), 10, 10, kBlue);
+    ButtonCustom pictured(form.get(), "");
+    pictured.Move(110, 20);
+    pictured.SetImage(red.get());
+    pictured.SetDisabledImage(blue.get());
+    pictured.Show();
+    EXPECT_EQ(CountColour(form->GetWindow(), 145, 30, 10, 10, kRed), 100);
+    EXPECT_EQ(CountColour(form->GetWindow(), 110, 20, 80, 30, kRed), 100);
+    pictured.Enable(false);
+    EXPECT_EQ(CountColour(form->GetWindow(), 145, 30, 10, 10, kBlue), 100);
+    EXPECT_EQ(CountColour(form->GetWindow(), 110, 20, 80, 30, kRed), 0);
+
+    button->SetImage(red.get());
+    EXPECT_EQ(CountColour(form->GetWindow(), kX + 8, kY + 10, 10, 10, kRed), 100);
+    EXPECT_EQ(CountColour(form->GetWindow(), kX + 2, kY + 2, 18, 26, kBlack), 0)
+        << "the caption starts after the picture";
+    EXPECT_GT(CountColour(form->GetWindow(), kX + 20, kY + 4, 30, 22, kBlack), 0);
+}
+
 TEST_F(ButtonCustomTest, TheFocusRectangleShowsOnlyWhileFocusedAndUp) {
     EXPECT_FALSE(FocusRectangleShown());
     MovePointer(*form, kX + 40, kY + 15);

@@ -69,6 +69,31 @@ TEST_F(CellControlTest, ABorderSinksTheCellAndItsTextPaintsOnlyTheInnerBox) {
     EXPECT_EQ(Pixel(50, 35), kWhite);
 }
 
+// Centred in height; 3 pixels from the right or left edge of the inner box, or centred.
+TEST_F(CellControlTest, APictureSitsAtTheRightCentredOrAtTheLeftOfTheInnerBox) {
+    ShowForm();
+    const ClientImage red = SolidPicture(form.get(), 10, 10, kRed);
+    struct Place {
+        int align, x;
+        bool border;
+    };
+    const Place places[] = {{1, 20 + 101 - 10 - 3, false},
+                            {2, 20 + (101 - 10) / 2, false},
+                            {0, 20 + 3, false},
+                            {1, 21 + 99 - 10 - 3, true},
+                            {2, 21 + (99 - 10) / 2, true}};
+    for (const Place& place : places) {
+        auto cell = MakeCell(20, 20, 101, 41, "");
+        cell->SetBorder(place.border);
+        cell->SetImage(red.get(), 10, 10, place.align);
+        cell->Show();
+        const int y = place.border ? 21 + (39 - 10) / 2 : 20 + (41 - 10) / 2;
+        EXPECT_EQ(Count(place.x, y, 10, 10, kRed), 100) << "align " << place.align;
+        EXPECT_EQ(Count(20, 20, 101, 41, kRed), 100) << "align " << place.align;
+        cell->Hide();
+    }
+}
+
 TEST_F(CellControlTest, AnInnerBoxNineHighOrLessPaintsNothingAtAll) {
     ShowForm();
     auto low = MakeCell(10, 10, 40, 9, "x");

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/MyImage.h"
 #include "graphics/XOwners.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
@@ -50,6 +51,17 @@ protected:
         for (unsigned long pixel : Pixels(window, x, y, w, h))
             count += pixel == colour;
         return count;
+    }
+
+    // A w x h picture of one colour, in the window's layout.
+    ClientImage SolidPicture(GUIElement* element, int w, int h, unsigned long colour) {
+        std::vector<uint8_t> rgb;
+        for (int i = 0; i < w * h; ++i) {
+            rgb.insert(rgb.end(),
+                       {static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+                        static_cast<uint8_t>(colour)});
+        }
+        return MyImage::CreateImageFromRGB(element, rgb.data(), w, h);
     }
 
     // Runs the test in a temporary folder with the fake aplay first on PATH, and with
