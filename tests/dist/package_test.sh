@@ -52,8 +52,9 @@ fi
 if dpkg-query -W -f='${Status}' sassorbi 2>/dev/null | grep -q 'install ok installed'; then
     fail "sassorbi is installed on this machine already; the test would remove it"
 fi
-dpkg -i "$deb" >/dev/null
+# Set before the install, so a half-done one is purged too.
 installed=true
+dpkg -i "$deb" >/dev/null
 desktop-file-validate /usr/share/applications/sassorbi.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.example.sassorbi.metainfo.xml >/dev/null
 test -z "$(zcat /usr/share/man/man6/sassorbi.6.gz | mandoc -T lint -W style 2>&1)" ||
@@ -78,6 +79,7 @@ sleep 1
 
 env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/games:/usr/bin:/bin sassorbi >"$scratch/game.out" 2>&1 &
 game=$!
+started+=("$game")
 window=$(timeout 20 xdotool search --sync --onlyvisible --classname 'Sassorbi.exe' | head -1) ||
     fail "no window: $(cat "$scratch/game.out")"
 
