@@ -164,7 +164,7 @@ void Form::SetWindowManagerProperties() {
     XWMHints* wm_hints = XAllocWMHints();
     XClassHint* class_hints = XAllocClassHint();
     if (size_hints != nullptr && wm_hints != nullptr && class_hints != nullptr) {
-        SetSizeHints(size_hints);
+        SetSizeHints(size_hints, GetSize());
         SetWindowManagerHints(wm_hints);
         SetNames(size_hints, wm_hints, class_hints);
         Display* display = GetDisplay();
@@ -185,13 +185,13 @@ void Form::SetWindowManagerProperties() {
 }
 
 // Equal minimum and maximum sizes: the window manager does not let the user resize it.
-void Form::SetSizeHints(XSizeHints* hints) const {
+void Form::SetSizeHints(XSizeHints* hints, Size size) const {
     const Point origin = GUIElement::GetLocation();
     hints->flags = PPosition | PSize | PMinSize | PMaxSize;
     hints->x = origin.x;
     hints->y = origin.y;
-    hints->width = hints->min_width = hints->max_width = GetWidth();
-    hints->height = hints->min_height = hints->max_height = GetHeight();
+    hints->width = hints->min_width = hints->max_width = size.width;
+    hints->height = hints->min_height = hints->max_height = size.height;
 }
 
 void Form::SetWindowManagerHints(XWMHints* hints) const {
@@ -269,7 +269,7 @@ void Form::ApplyLocation() {
 void Form::ApplySize() {
     if (window_ == 0) return;
     XSizeHints hints{};
-    SetSizeHints(&hints);
+    SetSizeHints(&hints, GetSize());
     XSetWMNormalHints(GetDisplay(), window_, &hints);
     XResizeWindow(GetDisplay(), window_, static_cast<unsigned>(GetWidth()),
                   static_cast<unsigned>(GetHeight()));

@@ -80,6 +80,14 @@ public:
     // The window lost the keyboard focus (only for forms that ask for focus events).
     virtual void OnFocusOut();
 
+    // Full screen is asked of the window manager (_NET_WM_STATE_FULLSCREEN); the fixed size
+    // hints are lifted meanwhile, since a window manager keeps a fixed-size window as it is,
+    // and restored on the way back. Only a created form changes.
+    void SetFullScreen(bool full_screen);
+    void ToggleFullScreen() { SetFullScreen(!full_screen_); }
+    // Whether full screen was last asked for.
+    bool IsFullScreen() const { return full_screen_; }
+
     Form* GetActiveDialog() const { return active_dialog_; }
     Atom GetDeleteWindowAtom() const { return delete_window_atom_; }
     Atom GetPingAtom() const { return ping_atom_; }
@@ -92,7 +100,8 @@ protected:
 private:
     void CreateWindow();
     void SetWindowManagerProperties();
-    void SetSizeHints(XSizeHints* hints) const;
+    void SetSizeHints(XSizeHints* hints, Size size) const;
+    void SendWindowState(bool add, const char* state);
     void SetWindowManagerHints(XWMHints* hints) const;
     void SetNames(XSizeHints* size_hints, XWMHints* wm_hints, XClassHint* class_hints);
     void MarkAsDialog();
@@ -114,6 +123,9 @@ private:
     bool dialog_;
     bool flag_f_ = false;
     long input_mask_;
+    bool full_screen_ = false;
+    // The fixed size the window goes back to when it leaves full screen.
+    Size windowed_size_;
 };
 
 // The form an element is drawn in: the element itself when it is a form, else its nearest

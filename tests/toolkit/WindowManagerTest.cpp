@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
@@ -64,6 +66,40 @@ TEST_F(WindowManagerTest, SetSizeStillResizesTheWindowAndFocusCanBeGiven) {
     int revert;
     XGetInputFocus(driver(), &focus, &revert);
     EXPECT_EQ(focus, form->GetWindow());
+}
+
+// Full screen needs the fixed size hints lifted: a manager keeps a fixed-size window as it is.
+TEST_F(WindowManagerTest, FullScreenCoversTheScreenAndTheFormComesBackToItsSizeAndPlace) {
+    auto form = MakeForm(100, 100, 200, 150);
+    const Point place = form->GetLocation();
+    const auto has_size = [&](int width, int height) {
+        return form->GetActualWidth() == width && form->GetActualHeight() == height;
+    };
+    const auto full_screen_state = [&] {
+        const std::vector<std::string> states =
+            AtomListProperty(form->GetWindow(), "_NET_WM_STATE");
+        return std::count(states.begin(), states.end(), "_NET_WM_STATE_FULLSCREEN");
+    };
+
+    form->SetFullScreen(true);
+    ASSERT_TRUE(PumpUntil([&] { return has_size(screen()->GetWidth(), screen()->GetHeight()); }));
+    EXPECT_TRUE(form->IsFullScreen());
+    EXPECT_EQ(form->GetLocation().x, 0);
+    EXPECT_EQ(form->GetLocation().y, 0);
+    EXPECT_EQ(full_screen_state(), 1);
+    EXPECT_EQ(NormalHints(form->GetWindow()).flags & (PMinSize | PMaxSize), 0);
+
+    form->SetFullScreen(false);
+    ASSERT_TRUE(PumpUntil([&] { return has_size(200, 150); }));
+    ASSERT_TRUE(PumpUntil([&] { return form->GetLocation().x == place.x; }));
+    EXPECT_EQ(form->GetLocation().y, place.y);
+    EXPECT_EQ(full_screen_state(), 0);
+    const XSizeHints fixed = NormalHints(form->GetWindow());
+    EXPECT_EQ(fixed.flags & (PMinSize | PMaxSize), PMinSize | PMaxSize);
+    EXPECT_EQ(fixed.min_width, 200);
+    EXPECT_EQ(fixed.max_width, 200);
+    EXPECT_EQ(fixed.min_height, 150);
+    EXPECT_EQ(fixed.max_height, 150);
 }
 
 }  // namespace
