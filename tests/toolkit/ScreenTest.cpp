@@ -2,14 +2,17 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <X11/Xatom.h>
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 #include "util/Log.h"
 #include "toolkit/Screen.h"
+#include "toolkit/WorkArea.h"
 
 namespace sassorbi::testing {
 namespace {
@@ -48,6 +51,62 @@ TEST_F(ScreenTest, AProtocolErrorIsLoggedAndTheProgramGoesOn) {
     EXPECT_NE(log.find("(request 54)\n"), std::string::npos) << log;
     auto form = MakeForm(0, 0, 40, 30);
     EXPECT_EQ(PixelAt(form->GetWindow(), 20, 15), 0xAAAAAAu) << "drawing goes on";
+}
+
+// What a window manager announces on the root window, set by the driver for one test.
+class WorkAreaTest : public XServerTest {
+protected:
+    void SetUp() override {
+        XServerTest::SetUp();
+        DeleteRootProperties();
+    }
+
+    void TearDown() override {
+        DeleteRootProperties();
+        XServerTest::TearDown();
+    }
+
+    void DeleteRootProperties() {
+        for (const char* name : {"_NET_WORKAREA", "_NET_CURRENT_DESKTOP"})
+            XDeleteProperty(driver(), DefaultRootWindow(driver()),
+                            XInternAtom(driver(), name, False));
+        XSync(driver(), False);
+    }
+
+    void SetRootCardinals(const char* name, std::vector<long> values) {
+        XChangeProperty(driver(), DefaultRootWindow(driver()), XInternAtom(driver(), name, False),
+                        XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(values.data()),
+                        static_cast<int>(values.size()));
+        XSync(driver(), False);
+    }
+
+    Size WorkArea() { return WorkAreaSize(display(), screen()->GetScreenNumber()); }
+};
+
+TEST_F(WorkAreaTest, IsTheCurrentDesktopsAreaOrTheWholeScreen) {
+    const int width = screen()->GetWidth(), height = screen()->GetHeight();
+    Size area = WorkArea();
+    EXPECT_EQ(area.width, width) << "no window manager: the whole screen";
+    EXPECT_EQ(area.height, height);
+
+    SetRootCardinals("_NET_WORKAREA", {0, 0, 1000, 700, 0, 30, 900, 650});
+    area = WorkArea();
+    EXPECT_EQ(area.width, 1000) << "no current desktop named: the first";
+    EXPECT_EQ(area.height, 700);
+
+    SetRootCardinals("_NET_CURRENT_DESKTOP", {1});
+    area = WorkArea();
+    EXPECT_EQ(area.width, 900);
+    EXPECT_EQ(area.height, 650);
+
+    SetRootCardinals("_NET_CURRENT_DESKTOP", {2});
+    EXPECT_EQ(WorkArea().width, width) << "a desktop without an area";
+    SetRootCardinals("_NET_CURRENT_DESKTOP", {0});
+    SetRootCardinals("_NET_WORKAREA", {0, 0, width + 1, 700});
+    EXPECT_EQ(WorkArea().width, width) << "an area larger than the screen is not believed";
+    SetRootCardinals("_NET_WORKAREA", {0, 0, 0, 700});
+    EXPECT_EQ(WorkArea().width, width) << "nor an empty one";
 }
 
 TEST(ScreenWithoutServerTest, LogsTheFailureAndKeepsItsDefaults) {
