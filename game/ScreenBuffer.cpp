@@ -87,16 +87,17 @@ ScreenBuffer::~ScreenBuffer() {
 // A shared put reads the segment later, in the server: the last one asks for a completion
 // event, which the event loop reads long before the next frame, so waiting costs no round
 // trip then.
-void ScreenBuffer::Put(Window window, GC gc, const std::vector<Rect>& areas) {
+void ScreenBuffer::Put(Drawable target, GC gc, const std::vector<Rect>& areas, Point offset) {
     for (size_t i = 0; i < areas.size(); ++i) {
         const Rect& area = areas[i];
         const auto w = static_cast<unsigned>(area.w), h = static_cast<unsigned>(area.h);
+        const int x = area.x + offset.x, y = area.y + offset.y;
         if (shared_) {
-            XShmPutImage(display_, window, gc, image_, area.x, area.y, area.x, area.y, w, h,
+            XShmPutImage(display_, target, gc, image_, area.x, area.y, x, y, w, h,
                          i + 1 == areas.size());
             pending_request_ = NextRequest(display_) - 1;
         } else {
-            XPutImage(display_, window, gc, image_, area.x, area.y, area.x, area.y, w, h);
+            XPutImage(display_, target, gc, image_, area.x, area.y, x, y, w, h);
         }
     }
     if (!areas.empty()) XFlush(display_);

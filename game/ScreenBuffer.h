@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/DamageRegion.h"
+#include "toolkit/Geometry.h"
 
 namespace sassorbi {
 
@@ -25,9 +26,10 @@ public:
     // The image, once the server has read what the last frame sent from it.
     XImage* GetImage();
     bool IsShared() const { return shared_; }
-    // Presents a finished frame: the areas of the buffer at the same place of the window.
+    // Presents a finished frame: the areas of the buffer at the same place of the window, or
+    // moved by an offset, or on a pixmap that the window shows scaled.
     // Every frame reaches the window here and nowhere else.
-    void Put(Window window, GC gc, const std::vector<Rect>& areas);
+    void Put(Drawable target, GC gc, const std::vector<Rect>& areas, Point offset = {});
 
 private:
     ScreenBuffer(Display* display, XImage* image, bool shared);
