@@ -2,7 +2,8 @@
 # Sourced, not run.
 
 # Packages the game needs to build and run.
-PLAY_PACKAGES=(cmake g++ make libx11-dev libxext-dev xfonts-base alsa-utils libcairo2-dev)
+PLAY_PACKAGES=(cmake g++ make libx11-dev libxext-dev libxrender-dev xfonts-base alsa-utils
+               libcairo2-dev)
 # And what making the Debian package needs besides (tools/package.sh).
 PACKAGE_PACKAGES=("${PLAY_PACKAGES[@]}" dpkg-dev file)
 # And what the tests need besides: a virtual X server with fonts, XTest, a window manager,
