@@ -24,8 +24,9 @@ cleanup() {
 trap cleanup EXIT
 say() { echo "monkey: $*" >&2; }
 
-# A window manager that closes, focuses and raises windows, with no key or desktop menu
-# bindings for the random keys and clicks to set off.
+# A window manager that closes, focuses, raises and moves windows, with no key or desktop
+# menu bindings for the random keys and clicks to set off, and no dragging of windows off
+# the screen.
 start_desktop() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
     pids+=($!)
@@ -38,14 +39,11 @@ start_desktop() {
   <desktops><number>1</number></desktops>
   <keyboard/>
   <mouse>
-    <context name="Frame">
-      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
-    </context>
     <context name="Client">
       <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
     </context>
     <context name="Titlebar">
-      <mousebind button="Left" action="Drag"><action name="Move"/></mousebind>
+      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
     </context>
   </mouse>
 </openbox_config>

@@ -3,13 +3,13 @@
 
 descriptors() { ls "/proc/$1/fd" | wc -l; }
 
-# Children of process $1 that stay zombies for five seconds: the game reaps its ended
-# players at every turn of its loop, which its longest pause on purpose (4 s) holds up.
+# Children of process $1 that stay zombies for half a second (a player that just ended is
+# reaped at once).
 zombies() {
     local first
     first=$(ps --ppid "$1" -o pid=,stat= | awk '$2 ~ /Z/ {print $1}' | sort)
     [ -z "$first" ] && { echo 0; return; }
-    sleep 5
+    sleep 0.5
     comm -12 <(echo "$first") <(ps --ppid "$1" -o pid=,stat= | awk '$2 ~ /Z/ {print $1}' | sort) | wc -l
 }
 

@@ -18,12 +18,14 @@ int Pinger::Ping(Window window, int limit_ms) {
     Send(window);
     int64_t counted = 0;
     int64_t last = MonotonicMilliseconds();
-    while (!Answered()) {
+    while (true) {
+        const bool answered = Answered();
         const int64_t now = MonotonicMilliseconds();
         if (!target_->Sleeping()) counted += now - last;
         last = now;
+        if (answered) break;
         if (counted > limit_ms || !target_->Alive()) return -1;
-        usleep(5 * 1000);
+        usleep(1000);
     }
     if (counted > longest_ms_) longest_ms_ = static_cast<int>(counted);
     return static_cast<int>(counted);

@@ -38,7 +38,6 @@ XID ProgramWindows::ClientBase() const {
     return BaseOf(main_);
 }
 
-
 std::vector<Window> ProgramWindows::Stacking() const {
     std::vector<Window> mine;
     for (Window window : ClientList()) {

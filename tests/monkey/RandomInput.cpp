@@ -4,6 +4,7 @@
 #include <X11/keysym.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace sassorbi::monkey {
@@ -46,8 +47,10 @@ void RandomInput::Step() {
         ToggleKey();
     } else if (draw < 92) {
         Chord();
-    } else if (draw < 96) {
+    } else if (draw < 95) {
         CloseDialog();
+    } else if (draw < 96) {
+        MoveWindow();
     } else {
         ExposeStorm();
     }
@@ -132,13 +135,34 @@ void RandomInput::CloseDialog() {
     if (dialogs.empty()) return;
     const Window dialog = dialogs[Uniform(0, static_cast<int>(dialogs.size()) - 1)];
     Note("close window " + std::to_string(dialog));
+    SendToManager(dialog, "_NET_CLOSE_WINDOW", CurrentTime, 2, 0);
+}
+
+// Somewhere else on the screen, wholly inside it, as a pager moves windows.
+void RandomInput::MoveWindow() {
+    const std::vector<Window> windows = windows_->Stacking();
+    if (windows.empty()) return;
+    const Window window = windows[Uniform(0, static_cast<int>(windows.size()) - 1)];
+    const Area area = windows_->ScreenArea(window);
+    const int room_x = DisplayWidth(display_, DefaultScreen(display_)) - area.width - 10;
+    const int room_y = DisplayHeight(display_, DefaultScreen(display_)) - area.height - 30;
+    const Point to{Uniform(0, std::max(room_x, 0)), Uniform(0, std::max(room_y, 0))};
+    Note("move window " + std::to_string(window) + " to " + std::to_string(to.x) + "," +
+         std::to_string(to.y));
+    // x and y given, asked for by a pager (source 2), the window's own gravity.
+    SendToManager(window, "_NET_MOVERESIZE_WINDOW", (1 << 8) | (1 << 9) | (2 << 12), to.x, to.y);
+}
+
+void RandomInput::SendToManager(Window window, const char* message, long first, long second,
+                                long third) {
     XEvent event{};
     event.xclient.type = ClientMessage;
-    event.xclient.window = dialog;
-    event.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, message, False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = CurrentTime;
-    event.xclient.data.l[1] = 2;  // asked for by the user, through a pager
+    event.xclient.data.l[0] = first;
+    event.xclient.data.l[1] = second;
+    event.xclient.data.l[2] = third;
     XSendEvent(display_, DefaultRootWindow(display_), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XSync(display_, False);

@@ -1,7 +1,8 @@
 #pragma once
 // Random input as a careless user gives it, through XTest and the window manager, drawn from
 // one seeded generator: clicks and drags anywhere, key taps, keys and modifiers held across
-// other keys, window-manager closes of dialogs, and storms of exposures over the windows.
+// other keys, window-manager closes of dialogs and moves of windows, and storms of exposures
+// over the windows.
 
 #include <X11/Xlib.h>
 
@@ -42,6 +43,7 @@ private:
     void ToggleKey();
     void Chord();
     void CloseDialog();
+    void MoveWindow();
     void ExposeStorm();
 
     Point RandomPoint();
@@ -50,6 +52,7 @@ private:
     void MoveTo(Point point);
     void Key(KeySym key, bool down);
     void Button(unsigned button, bool down);
+    void SendToManager(Window window, const char* message, long first, long second, long third);
     void Pause(int min_ms, int max_ms);
     int Uniform(int low, int high);
     void Note(const std::string& action);

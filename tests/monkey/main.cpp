@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "tests/monkey/Pinger.h"
@@ -95,9 +96,12 @@ int Play(const Run& run, Display* display) {
     const int64_t end = MonotonicMilliseconds() + static_cast<int64_t>(run.seconds) * 1000;
     int64_t next_ping = 0;
     int pings = 0;
+    std::set<Window> seen;  // the program's windows met, dialogs included
     while (MonotonicMilliseconds() < end) {
         input.Step();
         if (MonotonicMilliseconds() < next_ping) continue;
+        for (Window window : windows.Stacking())
+            seen.insert(window);
         const bool answered = pinger.Ping(windows.Main(), kPingLimitMs) >= 0;
         if (!target.Alive()) {
             const std::string findings = Findings(target);
@@ -118,8 +122,9 @@ int Play(const Run& run, Display* display) {
     if (target.ExitStatus() != 0)
         return Fail(run, "the program ended with status " + std::to_string(target.ExitStatus()),
                     &input);
-    std::printf("monkey: %d actions, %d pings, longest round trip %d ms, clean end\n",
-                input.Actions(), pings, pinger.Longest());
+    std::printf(
+        "monkey: %d actions, %d pings, longest round trip %d ms, %zu windows met, clean end\n",
+        input.Actions(), pings, pinger.Longest(), seen.size());
     return 0;
 }
 
