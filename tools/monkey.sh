@@ -72,7 +72,8 @@ watch_target() {
 }
 
 # Growth that goes on: after the first 15 s, the least of the samples rises from the first
-# third to the second and again to the third (one cache filled late is one step, not two).
+# third to the second, again to the third, and by three at least (a cache or two filled
+# late are a step or two of one, not that).
 keeps_growing() {
     awk -v column="$2" '
         $1 >= 15 && $2 > 0 { value[n++] = $column }
@@ -84,7 +85,7 @@ keeps_growing() {
                     if (least[part] < 0 || value[i] < least[part]) least[part] = value[i]
             }
             printf "%d %d %d\n", least[0], least[1], least[2] > "/dev/stderr"
-            exit !(least[0] < least[1] && least[1] < least[2])
+            exit !(least[0] < least[1] && least[1] < least[2] && least[2] - least[0] >= 3)
         }' "$1"
 }
 
