@@ -14,12 +14,7 @@
 namespace sassorbi {
 namespace {
 
-struct TranslatedKey {
-    KeySym key = NoSymbol;
-    char character = 0;  // 0 when the key gives no character from 1 to 127
-};
-
-TranslatedKey Translate(XKeyEvent& event) {
+KeyTranslation Translate(XKeyEvent& event) {
     char text[50] = {};
     KeySym key = NoSymbol;
     const int length = XLookupString(&event, text, sizeof text, &key, nullptr);
@@ -59,22 +54,21 @@ void NavigateTab(Form* form) {
 
 void OnKeyPress(Form* form, XKeyEvent& event) {
     if (!form->IsEnabled()) return;
-    const TranslatedKey key = Translate(event);
-    Pressed().Press(event, key.character);
+    const KeyTranslation key = Translate(event);
+    Pressed().Press(event, key);
     ElementRef form_ref(form);
     if (GUIElement* focused = Application::GetFocusedElement()) focused->KeyDown(key.key);
     if (form_ref) form->KeyDown(key.key);
 }
 
-// Characters are delivered on release, as the press translated them; Tab moves the focus
-// unless the focused control takes Tab as an ordinary key (it is not a tab stop).
+// Characters are delivered on release; a release gives what its press translated to. Tab
+// moves the focus unless the focused control takes Tab as an ordinary key (it is not a tab
+// stop).
 void OnKeyRelease(Display* display, Form* form, XKeyEvent& event, bool detectable_auto_repeat) {
     if (!detectable_auto_repeat && IsAutoRepeatRelease(display, event)) return;
-    char pressed = 0;
-    const bool seen = Pressed().Release(event, &pressed);
+    const std::optional<KeyTranslation> pressed = Pressed().Release(event);
     if (!form->IsEnabled()) return;
-    TranslatedKey key = Translate(event);
-    if (seen) key.character = pressed;
+    const KeyTranslation key = pressed ? *pressed : Translate(event);
     ElementRef form_ref(form);
     GUIElement* focused = Application::GetFocusedElement();
     if (key.key == XK_Tab && (focused == nullptr || focused->IsTabStop())) {

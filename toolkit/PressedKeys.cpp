@@ -2,18 +2,18 @@
 
 namespace sassorbi {
 
-void PressedKeys::Press(const XKeyEvent& press, char character) {
+void PressedKeys::Press(const XKeyEvent& press, const KeyTranslation& translation) {
     if (press.keycode >= held_.size()) return;
-    held_[press.keycode] = {press.window, character};
+    held_[press.keycode] = {press.window, translation};
 }
 
-bool PressedKeys::Release(const XKeyEvent& release, char* character) {
-    if (release.keycode >= held_.size()) return false;
+std::optional<KeyTranslation> PressedKeys::Release(const XKeyEvent& release) {
+    if (release.keycode >= held_.size()) return std::nullopt;
     Held& held = held_[release.keycode];
-    const bool seen = held.window != 0 && held.window == release.window;
-    if (seen) *character = held.character;
+    std::optional<KeyTranslation> pressed;
+    if (held.window != 0 && held.window == release.window) pressed = held.translation;
     held = Held{};
-    return seen;
+    return pressed;
 }
 
 }  // namespace sassorbi

@@ -83,6 +83,22 @@ TEST_F(EventLoopTest, AReleaseGivesTheCharacterItsPressTranslatedTo) {
     EXPECT_EQ(characters(), (std::vector<std::string>{"F.KeyChar:67"}));
 }
 
+// A letter let go while Shift is held must come up as the key that went down, or a game
+// holding that key would never see it released.
+TEST_F(EventLoopTest, AReleaseGivesTheKeyItsPressGave) {
+    Focus(*form);
+    PressKey(XK_a);
+    PressKey(XK_Shift_L);
+    ReleaseKey(XK_a);
+    ReleaseKey(XK_Shift_L);
+    ASSERT_TRUE(WaitForEvent("F.KeyUp:ffe1"));
+    std::vector<std::string> keys;
+    for (const std::string& event : EventsOf("F"))
+        if (event.rfind("F.Key", 0) == 0 && event.find("ffe1") == std::string::npos)
+            keys.push_back(event);
+    EXPECT_EQ(keys, (std::vector<std::string>{"F.KeyDown:61", "F.KeyChar:97", "F.KeyUp:61"}));
+}
+
 TEST_F(EventLoopTest, ADisabledFormGetsOnlyItsOwnMouseDownAndClick) {
     auto a = MakeProbe("A", 10, 10, 40, 20);
     Focus(*form);
