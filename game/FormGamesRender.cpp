@@ -127,9 +127,17 @@ void FormGames::RenderImage(XImage* image, int x, int y, int x0, int y0, int x1,
     damage_.Add({x, y, sw, sh});
 }
 
-// Drawn by the server on the window, then read back into the layers.
+// Drawn by the server on the window, then read back into the layers. Only the part inside
+// the window can be read: the server refuses the whole request for an area that runs past it.
 void FormGames::CopyWindowAreaIntoLayers(int x, int y, int w, int h, bool transparent) {
-    if (!static_layer_ || w <= 0 || h <= 0) return;
+    if (!static_layer_) return;
+    const int right = std::min(x + w, static_layer_->width);
+    const int bottom = std::min(y + h, static_layer_->height);
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+    w = right - x;
+    h = bottom - y;
+    if (w <= 0 || h <= 0) return;
     const ServerImage drawn = graphics_->GetImage(x, y, w, h);
     if (drawn) RenderImage(drawn.get(), x, y, 0, 0, w, h, true, transparent);
 }

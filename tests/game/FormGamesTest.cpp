@@ -80,6 +80,24 @@ TEST_F(FormGamesTest, TextAndRectanglesReachTheLayers) {
     EXPECT_GT(white, 5);
 }
 
+// A line longer than the room left, or a box lower than the window, still leaves in the
+// layers the part that shows.
+TEST_F(FormGamesTest, TextRunningPastTheWindowReachesTheLayersWhereItShows) {
+    auto white_in = [&](int x0, int y0, int x1, int y1) {
+        int white = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x)
+                white += Static(x, y) == 0xFFFFFFu;
+        }
+        return white;
+    };
+    game->RenderText(150, 20, "HHHHHHHHHHHHHHHHHHHH", 0xFFFFFF);
+    EXPECT_GT(white_in(150, 20, kWidth, 38), 20);
+    game->RenderText(-30, 140, "HHHHHHHHHH", 0xFFFFFF);
+    EXPECT_GT(white_in(0, 140, 50, kHeight), 5);
+    EXPECT_EQ(ReadFile("log.txt").find("X error"), std::string::npos);
+}
+
 TEST_F(FormGamesTest, RestoringPastThePictureEndIsLoggedAndClamped) {
     const ClientImage red = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
     game->RenderImage(red.get(), 0, 140, 10, 10, true, false);
