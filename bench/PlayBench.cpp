@@ -31,6 +31,12 @@ double NowMs() {
     return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
 }
 
+double ThreadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
+
 double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -45,9 +51,11 @@ public:
 
     void Pause(int) override {}
     void RenderFrame() override {
-        const double start = NowMs();
+        const double start = NowMs(), cpu_start = ThreadCpuMs();
         FormMain::RenderFrame();
-        if (samples != nullptr) samples->push_back(NowMs() - start);
+        if (samples == nullptr) return;
+        samples->cpu_ms.push_back(ThreadCpuMs() - cpu_start);
+        samples->wall_ms.push_back(NowMs() - start);
     }
     void OnUserMessage() override {
         FormMain::OnUserMessage();
@@ -70,21 +78,21 @@ public:
         }
     }
 
-    std::vector<double>* samples = nullptr;
+    FrameTimes* samples = nullptr;
     int hits = 0;
 };
 
 // Frames composed from ticks given by hand: six ticks a frame, as the timer gives them, and
 // between frames the server's time and the loop's look at the connection, as in play.
-std::vector<double> TimeFrames(BenchGame* game, bool full, int frames) {
-    std::vector<double> samples;
+FrameTimes TimeFrames(BenchGame* game, bool full, int frames) {
+    FrameTimes samples;
     game->SetFullFrames(full);
     game->StartLevel();
     game->samples = &samples;
-    while (static_cast<int>(samples.size()) < frames) {
-        const size_t before = samples.size();
+    while (static_cast<int>(samples.wall_ms.size()) < frames) {
+        const size_t before = samples.wall_ms.size();
         game->OnUserMessage();
-        if (samples.size() == before) continue;
+        if (samples.wall_ms.size() == before) continue;
         usleep(kServerMicroseconds);
         XPending(game->GetDisplay());
     }
@@ -118,9 +126,9 @@ PlayFigures MeasurePlay(sassorbi::Screen* screen, int frames, int loop_milliseco
         while (game.GetState() != GameState::Title)
             Application::RunOnce(screen->GetDisplay(), &game, 10);
         game.GetFrameTimer()->Stop();
-        figures.frame_ms = TimeFrames(&game, false, frames);
+        figures.frames = TimeFrames(&game, false, frames);
         figures.hits += game.hits;
-        figures.full_frame_ms = TimeFrames(&game, true, frames);
+        figures.full_frames = TimeFrames(&game, true, frames);
         figures.hits += game.hits;
         figures.loop_cpu_percent = LoopCpuPercent(&game, false, loop_milliseconds);
         figures.hits += game.hits;

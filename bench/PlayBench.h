@@ -10,9 +10,16 @@ class Screen;
 
 namespace bench {
 
+// Wall time, and the processor time of the game's thread, which the other work on a busy
+// machine does not inflate.
+struct FrameTimes {
+    std::vector<double> wall_ms;
+    std::vector<double> cpu_ms;
+};
+
 struct PlayFigures {
-    std::vector<double> frame_ms;       // frames sending only the damage
-    std::vector<double> full_frame_ms;  // the same frames sent whole
+    FrameTimes frames;       // frames sending only the damage
+    FrameTimes full_frames;  // the same frames sent whole
     double loop_cpu_percent = 0;
     double loop_full_cpu_percent = 0;
     int hits = 0;  // frames that were not plain play (there should be none)
