@@ -15,44 +15,12 @@ constexpr Colour kBlack = 0x000000;
 
 }  // namespace
 
-ButtonCustom::ButtonCustom(GUIElement* parent, const std::string& caption) {
-    SetParent(parent);
-    SetKind("ButtonCustom");
+// A created button is erased and drawn again at its new size or place, relief included.
+ButtonCustom::ButtonCustom(GUIElement* parent, const std::string& caption)
+    : DrawnControl(parent, "ButtonCustom", TagRule::kIdWhenGiven, MoveRule::kEraseAndRedraw) {
     SetTabStop(true);
-    SetDrawable(true);
     Child::SetSize(80, 30);
     Child::SetText(caption);
-}
-
-void ButtonCustom::SetSize(int width, int height) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetSize(width, height);
-    if (created) Show();
-}
-
-void ButtonCustom::SetLocation(int x, int y) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetLocation(x, y);
-    if (created) Show();
-}
-
-void ButtonCustom::Show() {
-    Child::Show();
-    Paint();
-}
-
-void ButtonCustom::ShowMapped() {
-    Show();
-}
-
-// Erases the whole w x h area, relief included, so no edge of the button stays behind.
-void ButtonCustom::Hide() {
-    if (!IsCreated()) return;
-    EraseControlArea(*this, 1);
-    Child::Hide();
-    SetCreatedFlag(false);
 }
 
 void ButtonCustom::SetText(const std::string& caption) {
@@ -108,18 +76,6 @@ void ButtonCustom::LostFocus() {
     Paint();
 }
 
-void ButtonCustom::Create() {
-    if (IsCreated()) return;
-    AssignId();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
-}
-
-void ButtonCustom::Enable(bool enabled) {
-    SetEnabled(enabled);
-    Repaint();
-}
-
 void ButtonCustom::SetTextColour(Colour colour) {
     text_colour_ = colour;
 }
@@ -137,10 +93,6 @@ void ButtonCustom::SetImage(XImage* image) {
 void ButtonCustom::SetDisabledImage(XImage* image) {
     disabled_image_ = image;
     Repaint();
-}
-
-void ButtonCustom::Repaint() {
-    if (IsCreated()) Paint();
 }
 
 void ButtonCustom::SetPressedAndShow(bool pressed) {

@@ -8,22 +8,16 @@
 #include <string>
 
 #include "controls/CommandElement.h"
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
 class Graphics;
 
-class ButtonCustom : public Child, public CommandElement {
+class ButtonCustom : public DrawnControl, public CommandElement {
 public:
     ButtonCustom(GUIElement* parent, const std::string& caption);
 
-    // A created button is erased and drawn again at its new size or place.
-    void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
     void SetText(const std::string& caption) override;
     void MouseDown(Point point) override;
     // Runs the command, then the OnClick callback.
@@ -33,10 +27,7 @@ public:
     void GotFocus() override;
     void LostFocus() override;
     void Paint() override;
-    void Create() override;
 
-    // Stores the enabled flag and repaints.
-    virtual void Enable(bool enabled);
     // The caption colour when enabled and the colour of the focus rectangle; no repaint.
     virtual void SetTextColour(Colour colour);
 
@@ -48,7 +39,6 @@ public:
     bool IsPressed() const { return pressed_; }
 
 private:
-    void Repaint();
     // Draws the new look at once, while the user still holds the button or key.
     void SetPressedAndShow(bool pressed);
     void DrawRelief(Graphics& graphics, int x, int y, int w, int h) const;

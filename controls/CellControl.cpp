@@ -12,47 +12,26 @@ constexpr Colour kBlack = 0x000000;
 
 }  // namespace
 
-CellControl::CellControl(GUIElement* parent) {
-    SetParent(parent);
-    SetKind("cellcontrol");
-    SetDrawable(true);
-}
+// A new size or place is only stored: the form paints the cell.
+CellControl::CellControl(GUIElement* parent)
+    : DrawnControl(parent, "cellcontrol", TagRule::kUsers, MoveRule::kStoreOnly) {}
 
-// The tag stays the user's.
-void CellControl::Create() {
-    if (IsCreated()) return;
-    AssignIdKeepTag();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
+void CellControl::OnCreated() {
     saved_back_colour_ = GetBackColor();
     dirty_ = false;
 }
 
 void CellControl::SetText(const std::string& text) {
     if (text == GetText()) return;
-    Child::SetText(text);
+    DrawnControl::SetText(text);
     dirty_ = true;
     Repaint();
 }
 
-void CellControl::Show() {
-    Child::Show();
-    Paint();
-}
-
-void CellControl::ShowMapped() {
-    Child::ShowMapped();
-    Paint();
-}
-
-void CellControl::Hide() {
-    if (!IsCreated()) return;
-    // A cell leaves its form's colour, whatever its parent's.
+void CellControl::EraseArea() {
     if (const GUIElement* form = GetOwnerForm()) {
         FillControlArea(*this, 1, FirstSetColour({form->GetBackColor()}));
     }
-    Child::Hide();
-    SetCreatedFlag(false);
 }
 
 // The text step paints the background too, so a box too low for text shows nothing at all.
@@ -83,10 +62,6 @@ void CellControl::Paint() {
                         : image_align_ == 2 ? x + (iw - image_width_) / 2
                                             : x + 3;
     graphics.PutImage(image_x, y + (ih - image_height_) / 2, image_width_, image_height_, image_);
-}
-
-void CellControl::Repaint() {
-    if (IsCreated()) Paint();
 }
 
 template <typename T>

@@ -8,21 +8,16 @@
 
 #include <string>
 
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
-class CellControl : public Child {
+class CellControl : public DrawnControl {
 public:
     explicit CellControl(GUIElement* parent);
 
-    void Create() override;
     // The same text again changes nothing, not even the dirty flag.
     void SetText(const std::string& text) override;
-    void Show() override;
-    void ShowMapped() override;
-    // Erases exactly the cell's area in the form's colour; Show creates and paints it again.
-    void Hide() override;
     void Paint() override;
 
     // 0 left, 1 right, any other value centred.
@@ -47,8 +42,13 @@ public:
     bool IsDirty() const { return dirty_; }
     void ClearDirty() { dirty_ = false; }
 
+protected:
+    // Remembers the background for RestoreBackColor and starts clean.
+    void OnCreated() override;
+    // Exactly the cell's area, in the form's colour whatever the parent's.
+    void EraseArea() override;
+
 private:
-    void Repaint();
     // Stores a changed value, marks the cell dirty and repaints; an equal value does nothing.
     template <typename T>
     void Change(T& field, T value);

@@ -13,45 +13,16 @@ constexpr int kMinimumHeight = 22;
 
 }  // namespace
 
-CheckBox::CheckBox(GUIElement* parent, const std::string& caption) {
-    SetParent(parent);
-    SetKind("checkbox");
+// A new size or place is painted at once, without erasing the old one.
+CheckBox::CheckBox(GUIElement* parent, const std::string& caption)
+    : DrawnControl(parent, "checkbox", TagRule::kIdWhenGiven, MoveRule::kRepaint) {
     SetTabStop(true);
-    SetDrawable(true);
     Child::SetSize(80, 30);
     Child::SetText(caption);
 }
 
-void CheckBox::SetSize(int width, int height) {
-    Child::SetSize(width, height);
-    Paint();
-}
-
-void CheckBox::SetLocation(int x, int y) {
-    Child::SetLocation(x, y);
-    Paint();
-}
-
-void CheckBox::Show() {
-    Child::Show();
-    Paint();
-}
-
-void CheckBox::ShowMapped() {
-    Show();
-}
-
-void CheckBox::Hide() {
-    if (!IsCreated()) return;
+void CheckBox::EraseArea() {
     EraseControlArea(*this, 0);
-    Child::Hide();
-    SetCreatedFlag(false);
-}
-
-void CheckBox::Create() {
-    AssignId();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
 }
 
 void CheckBox::SetText(const std::string& caption) {
@@ -83,11 +54,6 @@ void CheckBox::LostFocus() {
     ElementRef self(this);
     Child::LostFocus();
     if (self) Paint();
-}
-
-void CheckBox::Enable(bool enabled) {
-    SetEnabled(enabled);
-    Paint();
 }
 
 void CheckBox::SetTextColour(Colour colour) {

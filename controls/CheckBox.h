@@ -6,20 +6,14 @@
 
 #include "controls/ChoicePictures.h"
 #include "controls/CommandElement.h"
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
-class CheckBox : public Child, public CommandElement {
+class CheckBox : public DrawnControl, public CommandElement {
 public:
     CheckBox(GUIElement* parent, const std::string& caption);
 
-    void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
-    void Create() override;
     void SetText(const std::string& caption) override;
     // The box takes the press without raising OnMouseDown.
     void MouseDown(Point point) override;
@@ -32,12 +26,15 @@ public:
     void LostFocus() override;
     void Paint() override;
 
-    virtual void Enable(bool enabled);
     // The caption colour when enabled and the colour of the focus rectangle.
     virtual void SetTextColour(Colour colour);
 
     void SetChecked(bool checked);
     bool IsChecked() const { return checked_; }
+
+protected:
+    // Hiding erases the w x h area less its last row and column.
+    void EraseArea() override;
 
 private:
     // Toggles, shows the new state at once and runs the command; false once destroyed by it.

@@ -15,44 +15,11 @@ constexpr char kSpace = 32;
 
 }  // namespace
 
-OptionBox::OptionBox(GUIElement* parent) {
-    SetParent(parent);
-    SetKind("optionbox");
+// A new size or place is painted at once, without erasing the old one.
+OptionBox::OptionBox(GUIElement* parent)
+    : DrawnControl(parent, "optionbox", TagRule::kIdWhenGiven, MoveRule::kRepaint) {
     SetTabStop(true);
-    SetDrawable(true);
     Child::SetSize(80, 30);
-}
-
-void OptionBox::SetSize(int width, int height) {
-    Child::SetSize(width, height);
-    Paint();
-}
-
-void OptionBox::SetLocation(int x, int y) {
-    Child::SetLocation(x, y);
-    Paint();
-}
-
-void OptionBox::Show() {
-    Child::Show();
-    Paint();
-}
-
-void OptionBox::ShowMapped() {
-    Show();
-}
-
-void OptionBox::Hide() {
-    if (!IsCreated()) return;
-    EraseControlArea(*this, 1);
-    Child::Hide();
-    SetCreatedFlag(false);
-}
-
-void OptionBox::Create() {
-    AssignId();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
 }
 
 void OptionBox::MouseDown(Point) {}
@@ -210,11 +177,6 @@ void OptionBox::Clear() {
 
 void OptionBox::SelectFirst() {
     SetSelected(-1);
-}
-
-void OptionBox::Enable(bool enabled) {
-    SetEnabled(enabled);
-    Paint();
 }
 
 void OptionBox::SetTextColour(Colour colour) {

@@ -8,23 +8,17 @@
 
 #include "controls/ChoicePictures.h"
 #include "controls/CommandElement.h"
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
-class OptionBox : public Child, public CommandElement {
+class OptionBox : public DrawnControl, public CommandElement {
 public:
     // Height of one item, in pixels.
     static constexpr int kItemHeight = 26;
 
     explicit OptionBox(GUIElement* parent);
 
-    void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
-    void Create() override;
     // The box takes the press without raising OnMouseDown.
     void MouseDown(Point point) override;
     // Selects the item under the point (the last one below it), runs the command, OnClick.
@@ -52,7 +46,6 @@ public:
     // Nothing is selected afterwards.
     virtual void Clear();
     virtual void SelectFirst();
-    virtual void Enable(bool enabled);
     virtual void SetTextColour(Colour colour);
 
 private:

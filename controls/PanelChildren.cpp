@@ -12,19 +12,10 @@ constexpr Colour kWhite = 0xFFFFFF;
 
 }  // namespace
 
-PanelChildren::PanelChildren(GUIElement* parent) {
-    SetParent(parent);
-    SetKind("panel");
+// A created panel is erased and drawn again, children and all, at its new size or place.
+PanelChildren::PanelChildren(GUIElement* parent)
+    : DrawnControl(parent, "panel", TagRule::kUsers, MoveRule::kEraseAndRedraw) {
     SetHoldsChildren(true);
-    SetDrawable(true);
-}
-
-// The tag stays the user's.
-void PanelChildren::Create() {
-    if (IsCreated()) return;
-    AssignIdKeepTag();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
 }
 
 void PanelChildren::Show() {
@@ -32,33 +23,13 @@ void PanelChildren::Show() {
     Paint();
     for (GUIElement* child : Children())
         child->Show();
-    Child::Show();
-}
-
-void PanelChildren::ShowMapped() {
-    Show();
+    GUIElement::Show();
 }
 
 void PanelChildren::Hide() {
     for (GUIElement* child : Children())
         child->Hide();
-    if (IsCreated()) EraseControlArea(*this, 1);
-    Child::Hide();
-    SetCreatedFlag(false);
-}
-
-void PanelChildren::SetSize(int width, int height) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetSize(width, height);
-    if (created) Show();
-}
-
-void PanelChildren::SetLocation(int x, int y) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetLocation(x, y);
-    if (created) Show();
+    DrawnControl::Hide();
 }
 
 void PanelChildren::SetBorder(bool border) {

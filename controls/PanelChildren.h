@@ -5,23 +5,18 @@
 
 #include <vector>
 
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
-class PanelChildren : public Child {
+class PanelChildren : public DrawnControl {
 public:
     explicit PanelChildren(GUIElement* parent);
 
-    void Create() override;
     // Paints the panel, then shows every child.
     void Show() override;
-    void ShowMapped() override;
     // Hides every child before erasing the panel's area.
     void Hide() override;
-    // A created panel is erased and drawn again at its new size or place.
-    void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
     void Paint() override;
 
     // No setter repaints.

@@ -15,47 +15,16 @@ constexpr Colour kBarColour = 0x0000FF;
 }  // namespace
 
 ProgressBar::ProgressBar(GUIElement* parent, int minimum, int maximum)
-    : minimum_(minimum), maximum_(maximum), value_(minimum) {
-    SetParent(parent);
-    SetKind("progressbar");
-    SetDrawable(true);
+    : DrawnControl(parent, "progressbar", TagRule::kUsers, MoveRule::kEraseAndRedraw),
+      minimum_(minimum),
+      maximum_(maximum),
+      value_(minimum) {
     Child::SetSize(190, 25);
 }
 
-// The tag stays the user's.
-void ProgressBar::Create() {
-    if (IsCreated()) return;
-    AssignIdKeepTag();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
-}
-
-void ProgressBar::Show() {
-    Child::Show();
-    Paint();
-}
-
-void ProgressBar::ShowMapped() {
-    Show();
-}
-
 void ProgressBar::Hide() {
-    if (IsCreated()) EraseControlArea(*this, 1);
-    Child::Hide();
-}
-
-void ProgressBar::SetSize(int width, int height) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetSize(width, height);
-    if (created) Show();
-}
-
-void ProgressBar::SetLocation(int x, int y) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetLocation(x, y);
-    if (created) Show();
+    if (IsCreated()) EraseArea();
+    GUIElement::Hide();
 }
 
 void ProgressBar::SetValue(int value) {
@@ -67,10 +36,6 @@ void ProgressBar::SetValue(int value) {
 void ProgressBar::SetBorder(bool border) {
     border_ = border;
     Repaint();
-}
-
-void ProgressBar::Repaint() {
-    if (IsCreated()) Paint();
 }
 
 // An empty range draws no bar: nothing divides by zero.

@@ -30,47 +30,17 @@ void DrawArrow(Graphics& graphics, int x1, int y1, int x2, int y2, int x3, int y
 }  // namespace
 
 ScrollBar::ScrollBar(GUIElement* parent, int minimum, int maximum)
-    : minimum_(minimum), maximum_(maximum) {
-    SetParent(parent);
-    SetKind("scrollbar");
+    : DrawnControl(parent, "scrollbar", TagRule::kIdWhenGiven, MoveRule::kEraseAndRedraw),
+      minimum_(minimum),
+      maximum_(maximum) {
     SetTabStop(true);
     SetFollowsDrags(true);
-    SetDrawable(true);
     Child::SetSize(80, 13);
 }
 
 void ScrollBar::SetSize(int width, int height) {
-    Child::SetSize(width, height);
+    GUIElement::SetSize(width, height);
     Paint();
-}
-
-void ScrollBar::SetLocation(int x, int y) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetLocation(x, y);
-    if (created) Show();
-}
-
-void ScrollBar::Show() {
-    Child::Show();
-    Paint();
-}
-
-void ScrollBar::ShowMapped() {
-    Show();
-}
-
-void ScrollBar::Hide() {
-    if (!IsCreated()) return;
-    EraseControlArea(*this, 1);
-    Child::Hide();
-    SetCreatedFlag(false);
-}
-
-void ScrollBar::Create() {
-    AssignId();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
 }
 
 void ScrollBar::SetFocus() {
@@ -139,11 +109,6 @@ bool ScrollBar::KeyChar(char character) {
     ElementRef self(this);
     if (character == kSpace) KeyDown(XK_Down);
     return self ? Child::KeyChar(character) : true;
-}
-
-void ScrollBar::Enable(bool enabled) {
-    SetEnabled(enabled);
-    Paint();
 }
 
 void ScrollBar::SetHorizontal(bool horizontal) {

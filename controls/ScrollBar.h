@@ -9,13 +9,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
 class Graphics;
 
-class ScrollBar : public Child {
+class ScrollBar : public DrawnControl {
 public:
     // Receives the position times ten and, from keys, the position; from a pick on the
     // track, the segment's index.
@@ -23,12 +23,8 @@ public:
 
     ScrollBar(GUIElement* parent, int minimum, int maximum);
 
+    // A new size is painted at once; a new place erases the old one first.
     void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
-    void Create() override;
     void SetFocus() override;
     void GotFocus() override;
     void LostFocus() override;
@@ -41,8 +37,6 @@ public:
     // The space bar acts as Down.
     bool KeyChar(char character) override;
     void Paint() override;
-
-    virtual void Enable(bool enabled);
 
     void SetHorizontal(bool horizontal);
     void SetVertical(bool vertical);

@@ -29,45 +29,14 @@ void DrawPointer(Graphics& graphics, XPoint tip, XPoint second, XPoint third, Co
 }  // namespace
 
 Slider::Slider(GUIElement* parent, bool vertical, int minimum, int maximum)
-    : vertical_(vertical), minimum_(minimum), maximum_(maximum), value_(minimum) {
-    SetParent(parent);
-    SetKind("slider");
+    : DrawnControl(parent, "slider", TagRule::kIdWhenGiven, MoveRule::kRepaint),
+      vertical_(vertical),
+      minimum_(minimum),
+      maximum_(maximum),
+      value_(minimum) {
     SetTabStop(true);
     SetFollowsDrags(true);
-    SetDrawable(true);
     Child::SetSize(80, 30);
-}
-
-void Slider::SetSize(int width, int height) {
-    Child::SetSize(width, height);
-    Paint();
-}
-
-void Slider::SetLocation(int x, int y) {
-    Child::SetLocation(x, y);
-    Paint();
-}
-
-void Slider::Show() {
-    Child::Show();
-    Paint();
-}
-
-void Slider::ShowMapped() {
-    Show();
-}
-
-void Slider::Hide() {
-    if (!IsCreated()) return;
-    EraseControlArea(*this, 1);
-    Child::Hide();
-    SetCreatedFlag(false);
-}
-
-void Slider::Create() {
-    AssignId();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
 }
 
 void Slider::SetFocus() {
@@ -122,11 +91,6 @@ bool Slider::KeyChar(char character) {
     ElementRef self(this);
     if (character == kSpace) KeyDown(XK_Down);
     return self ? Child::KeyChar(character) : true;
-}
-
-void Slider::Enable(bool enabled) {
-    SetEnabled(enabled);
-    Paint();
 }
 
 void Slider::SetColour(Colour colour) {

@@ -9,24 +9,18 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
 class Graphics;
 
-class Slider : public Child {
+class Slider : public DrawnControl {
 public:
     using ValueChangedCallback = void (*)(GUIElement* element, int value);
 
     Slider(GUIElement* parent, bool vertical, int minimum, int maximum);
 
-    void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Show() override;
-    void ShowMapped() override;
-    void Hide() override;
-    void Create() override;
     void SetFocus() override;
     void GotFocus() override;
     void LostFocus() override;
@@ -39,8 +33,6 @@ public:
     // The space bar acts as Down.
     bool KeyChar(char character) override;
     void Paint() override;
-
-    virtual void Enable(bool enabled);
 
     void SetColour(Colour colour);
     void SetShowLimits(bool show);

@@ -19,9 +19,9 @@ constexpr Colour kBlack = 0x000000;
 
 }  // namespace
 
-TextBoxCustom::TextBoxCustom(GUIElement* parent, const std::string& text) {
-    SetParent(parent);
-    SetKind("TextBoxCustom");
+// A created box is erased and drawn again at its new size or place.
+TextBoxCustom::TextBoxCustom(GUIElement* parent, const std::string& text)
+    : DrawnControl(parent, "TextBoxCustom", TagRule::kIdWhenGiven, MoveRule::kEraseAndRedraw) {
     Child::SetSize(80, 30);
     StoreBackColor(kWhite);
     Child::SetText(TrimRight(text));
@@ -30,7 +30,6 @@ TextBoxCustom::TextBoxCustom(GUIElement* parent, const std::string& text) {
     Graphics graphics(OwnerFormOf(*this));
     cell_height_ = graphics.TextHeight() + 4;
     cell_width_ = graphics.MaxCharWidth() + 2;
-    SetDrawable(true);
 }
 
 // The height rule: a box shorter than one row of cells is raised to exactly one row.
@@ -80,35 +79,13 @@ bool TextBoxCustom::CanPaint() const {
 
 void TextBoxCustom::SetSize(int width, int height) {
     const int fitted = MinimumHeight(std::max(height, GetFontSpec()->GetSizeValue() + 10));
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetSize(width, fitted);
-    if (created) Show();
+    DrawnControl::SetSize(width, fitted);
 }
 
-void TextBoxCustom::SetLocation(int x, int y) {
-    const bool created = IsCreated();
-    if (created) Hide();
-    Child::SetLocation(x, y);
-    if (created) Show();
-}
-
-void TextBoxCustom::Show() {
-    Child::Show();
-    Paint();
-}
-
-void TextBoxCustom::ShowMapped() {
-    Show();
-}
-
-// What was typed is kept in the text, so showing the box again loses nothing.
 void TextBoxCustom::Hide() {
     if (!IsCreated()) return;
     Child::SetText(BufferText());
-    EraseControlArea(*this, 1);
-    Child::Hide();
-    SetCreatedFlag(false);
+    DrawnControl::Hide();
 }
 
 void TextBoxCustom::SetText(const std::string& text) {
@@ -158,9 +135,7 @@ void TextBoxCustom::StoreText(const std::string& text) {
     RefillBuffer();
 }
 
-void TextBoxCustom::Create() {
-    if (IsCreated()) return;
-    AssignId();
+void TextBoxCustom::OnCreated() {
     buffer_.assign(static_cast<size_t>(max_length_) + 1, ' ');
     buffer_[max_length_] = '\0';
     const Grid grid = GridSize();
@@ -168,8 +143,6 @@ void TextBoxCustom::Create() {
     cells_.assign(static_cast<size_t>(std::min<int64_t>(wanted, kMaxCells)),
                   Cell{' ', GlyphColour(), BackColour(), max_length_});
     RefillBuffer();
-    SetCreatedFlag(true);
-    SetVisibleFlag(true);
 }
 
 void TextBoxCustom::Paint() {
@@ -220,11 +193,6 @@ void TextBoxCustom::LostFocus() {
     ElementRef self(this);
     Child::LostFocus();
     if (self) Refresh(false);
-}
-
-void TextBoxCustom::Enable(bool enabled) {
-    SetEnabled(enabled);
-    Redraw();
 }
 
 void TextBoxCustom::Redraw() {

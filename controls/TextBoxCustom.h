@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Child.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
 class Graphics;
 
-class TextBoxCustom : public Child {
+class TextBoxCustom : public DrawnControl {
 public:
     // The cell cache never holds more cells than this.
     static constexpr int kMaxCells = 1600;
@@ -28,9 +28,7 @@ public:
 
     // The height never drops below one row of cells.
     void SetSize(int width, int height) override;
-    void SetLocation(int x, int y) override;
-    void Show() override;
-    void ShowMapped() override;
+    // What was typed is kept in the text, so showing the box again loses nothing.
     void Hide() override;
     void SetText(const std::string& text) override;
     // On a created box: what the buffer shows, without trailing white space.
@@ -46,13 +44,11 @@ public:
     void GotFocus() override;
     void LostFocus() override;
     void Paint() override;
-    void Create() override;
 
     virtual void Refresh(bool full);
     // Repaints the cells from the one before `from` on (all of them when full); only cells
     // whose character or colours changed are drawn unless full is set.
     virtual void DrawCells(bool full, int from);
-    virtual void Enable(bool enabled);
 
     // Positive lengths only, and only before the box is created.
     void SetMaxLength(int length);
@@ -94,6 +90,10 @@ public:
     int GetCellWidth() const { return cell_width_; }
     int GetCellHeight() const { return cell_height_; }
     int CellCount() const { return static_cast<int>(cells_.size()); }
+
+protected:
+    // The buffer and the cells, for the box's size at this creation.
+    void OnCreated() override;
 
 private:
     struct Cell {

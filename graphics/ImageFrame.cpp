@@ -9,11 +9,10 @@
 
 namespace sassorbi {
 
-ImageFrame::ImageFrame(GUIElement* parent, int col, int row) : col_(col), row_(row) {
-    SetParent(parent);
-    SetKind("imageframe");
-    SetDrawable(true);
-}
+ImageFrame::ImageFrame(GUIElement* parent, int col, int row)
+    : DrawnControl(parent, "imageframe", TagRule::kAlwaysId, MoveRule::kEraseAndRedraw),
+      col_(col),
+      row_(row) {}
 
 ImageFrame::ImageFrame(GUIElement* parent, XImage* sheet, int col, int row)
     : ImageFrame(parent, col, row) {

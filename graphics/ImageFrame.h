@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "graphics/MyImage.h"
-#include "graphics/PictureControl.h"
+#include "graphics/DrawnControl.h"
 
 namespace sassorbi {
 
-class ImageFrame : public PictureControl {
+class ImageFrame : public DrawnControl {
 public:
     struct Index {
         int col;

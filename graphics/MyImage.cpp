@@ -7,17 +7,14 @@
 
 namespace sassorbi {
 
-MyImage::MyImage(GUIElement* parent, XImage* image) : image_(image) {
-    SetParent(parent);
-    SetKind("image");
-    SetDrawable(true);
-}
+MyImage::MyImage(GUIElement* parent, XImage* image)
+    : DrawnControl(parent, "image", TagRule::kAlwaysId, MoveRule::kEraseAndRedraw), image_(image) {}
 
 MyImage::MyImage(GUIElement* parent, const uint8_t* embedded, int w, int h)
-    : embedded_(embedded), embedded_width_(w), embedded_height_(h) {
-    SetParent(parent);
-    SetKind("image");
-    SetDrawable(true);
+    : DrawnControl(parent, "image", TagRule::kAlwaysId, MoveRule::kEraseAndRedraw),
+      embedded_(embedded),
+      embedded_width_(w),
+      embedded_height_(h) {
     GUIElement::SetSize(w, h);
 }
 
@@ -34,10 +31,6 @@ void MyImage::BuildDerivedImage() {
     derived_image_ = CreateImageFromRGB(this, rgb.empty() ? nullptr : rgb.data(), embedded_width_,
                                         embedded_height_);
     image_ = derived_image_.get();
-}
-
-void MyImage::Repaint() {
-    if (IsCreated()) Paint();
 }
 
 void MyImage::SetImage(XImage* image) {

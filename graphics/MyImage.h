@@ -12,12 +12,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/PictureControl.h"
+#include "graphics/DrawnControl.h"
 #include "graphics/XOwners.h"
 
 namespace sassorbi {
 
-class MyImage : public PictureControl {
+class MyImage : public DrawnControl {
 public:
     // Byte offsets of red, green and blue inside a pixel, as probed.
     static int ixRosso;
@@ -58,7 +58,6 @@ public:
 private:
     void ReleaseDerivedImage();
     void BuildDerivedImage();
-    void Repaint();
 
     // The image shown: the caller's, or the one derived from the embedded picture.
     XImage* image_ = nullptr;
