@@ -77,6 +77,11 @@ void Application::AddForm(GUIElement* element) {
 void Application::RemoveWinForm(GUIElement* element) {
     // A destroyed element must never stay focused.
     if (State().focused == element) State().focused = nullptr;
+    // Its controls outlive it without a parent: children are matched by their parent's
+    // address, and an element made later at the same one must not adopt them.
+    for (GUIElement* other : State().elements) {
+        if (other->GetParent() == element) other->SetParent(nullptr);
+    }
     if (Erase(State().elements, element)) return;
     WriteLogString(" NON TROVATO! Application::RemoveWinForm = " + element->GetKind() + " size " +
                    std::to_string(State().elements.size()) + " id " +

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 
 #include "tests/support/ProbeControl.h"
 #include "toolkit/Application.h"
@@ -49,6 +50,24 @@ TEST(RegistryTest, ControlsOfElementsNotCreatedYetNeverCountAmongAnotherElements
     EXPECT_EQ(Names(Application::GetChildren(&board.root)),
               (std::vector<std::string>{"panel", "inside"}));
     EXPECT_EQ(Names(Application::GetChildren(&dialog)), (std::vector<std::string>{"stranger"}));
+}
+
+// A panel that goes before its controls leaves them without a parent: a panel made later at
+// the same address must not take them for its own (painted, tabbed to, hidden with it).
+TEST(RegistryTest, ControlsOfADestroyedPanelNeverBelongToAPanelMadeInItsPlace) {
+    Board board;
+    alignas(ProbeControl) unsigned char place[sizeof(ProbeControl)];
+    auto* panel = new (place) ProbeControl(&board.root, "panel", 0, 0, 50, 50, "panel");
+    panel->SetHoldsChildrenFlag(true);
+    ProbeControl orphan(panel, "orphan", 0, 0, 10, 10);
+    panel->~ProbeControl();
+    EXPECT_EQ(orphan.GetParent(), nullptr);
+    auto* successor = new (place) ProbeControl(&board.root, "successor", 0, 0, 50, 50, "panel");
+    successor->SetHoldsChildrenFlag(true);
+    EXPECT_EQ(Names(Application::GetChildren(&board.root)),
+              (std::vector<std::string>{"successor"}));
+    EXPECT_TRUE(Application::GetChildren(successor).empty());
+    successor->~ProbeControl();
 }
 
 TEST(RegistryTest, TheFirstRegisteredControlUnderThePointerWinsAndPanelsAreSearchedThrough) {
