@@ -15,10 +15,12 @@ struct OptionEntry {
 
 bool ShowHelp(CommandLine& line, const char*);
 bool ShowVersion(CommandLine& line, const char*);
+bool SetScale(CommandLine& line, const char* value);
 
 const OptionEntry kOptions[] = {
     {"--help", nullptr, "show this help and exit", ShowHelp},
     {"--version", nullptr, "show the version and exit", ShowVersion},
+    {"--scale", "N|auto", "show the game N times larger (1 to 4), or as large as fits", SetScale},
 };
 
 std::string Spelled(const OptionEntry& option) {
@@ -39,13 +41,26 @@ bool ShowHelp(CommandLine& line, const char*) {
         spelled.resize(std::max<size_t>(spelled.size() + 2, 18), ' ');
         line.output += "  " + spelled + option.help + "\n";
     }
-    line.output += "\nKeys: arrows or a w d x move, G starts, P pauses, N skips a level.\n";
+    line.output +=
+        "\nKeys: arrows or a w d x move, G starts, P pauses, N skips a level,\n"
+        "F11 switches full screen on and off.\n";
     return true;
 }
 
 bool ShowVersion(CommandLine& line, const char*) {
     line.run = false;
     line.output = "sassorbi " SASSORBI_VERSION "\n";
+    return true;
+}
+
+bool SetScale(CommandLine& line, const char* value) {
+    const std::string text = value;
+    if (text == "auto") {
+        line.options.scale = 0;
+        return true;
+    }
+    if (text.size() != 1 || text[0] < '1' || text[0] > '4') return false;
+    line.options.scale = text[0] - '0';
     return true;
 }
 

@@ -8,7 +8,10 @@
 namespace sassorbi {
 
 // The settings the options give the game.
-struct Options {};
+struct Options {
+    // How many times larger the window shows the game; 0 for the largest that fits the screen.
+    int scale = 1;
+};
 
 // What the command line asks for: start the game with the options, or end at once with a
 // status after printing the texts.

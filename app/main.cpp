@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     // Without a display there is nothing to play on; the log already says why.
     if (screen->HasError()) return 1;
     const pid_t joystick_reader = StartJoystickReader();
-    auto game = std::make_unique<FormMain>(screen.get(), title);
+    auto game = std::make_unique<FormMain>(screen.get(), title, line.options.scale);
     Application::Run(game.get());
     StopJoystickReader(joystick_reader);
     JoystickShutdown();

@@ -20,17 +20,19 @@ FormGames* Self(GUIElement* element) {
 }  // namespace
 
 FormGames::FormGames(Screen* screen, const std::string& title) : Form(0) {
-    Initialise(screen, title, 800, 640);
+    Initialise(screen, title, {800, 640}, 1);
 }
 
-FormGames::FormGames(Screen* screen, const std::string& title, int width, int height) : Form(0) {
-    Initialise(screen, title, width, height);
+FormGames::FormGames(Screen* screen, const std::string& title, int width, int height, int scale)
+    : Form(0) {
+    Initialise(screen, title, {width, height}, scale);
 }
 
-void FormGames::Initialise(Screen* screen, const std::string& title, int width, int height) {
+void FormGames::Initialise(Screen* screen, const std::string& title, Size frame, int scale) {
     if (screen != nullptr) SetScreen(screen);
     SetBackColor(0x010101);
-    SetSize(width, height);
+    frame_size_ = frame;
+    SetSize(frame.width * scale, frame.height * scale);
     SetTitle(title);
     SetFlagD(false);
     SetFlagC(true);
@@ -44,10 +46,19 @@ void FormGames::Initialise(Screen* screen, const std::string& title, int width, 
 void FormGames::InstallHooks() {
     SetOnLoad([](GUIElement* e, uint64_t) { Self(e)->CreateFrameTimer(); });
     SetOnQueryClose([](GUIElement* e) { return Self(e)->QueryCloseHook(); });
-    SetOnResize([](GUIElement* e) { Self(e)->ResizeHook(); });
+    SetOnResize([](GUIElement* e) {
+        Self(e)->UpdatePresentation();
+        Self(e)->ResizeHook();
+    });
     SetOnKeyChar([](GUIElement* e, char c) { return Self(e)->KeyCharHook(c); });
-    SetOnKeyDown([](GUIElement* e, KeySym key) { Self(e)->KeyDownHook(key); });
-    SetOnKeyUp([](GUIElement* e, KeySym key) { Self(e)->KeyUpHook(key); });
+    SetOnKeyDown([](GUIElement* e, KeySym key) {
+        Self(e)->FullScreenKey(key, true);
+        Self(e)->KeyDownHook(key);
+    });
+    SetOnKeyUp([](GUIElement* e, KeySym key) {
+        Self(e)->FullScreenKey(key, false);
+        Self(e)->KeyUpHook(key);
+    });
     SetOnClick([](GUIElement* e, uint64_t, Point) { Self(e)->ClickHook(); });
     SetOnMouseDown([](GUIElement* e, uint64_t, Point) { Self(e)->MouseDownHook(); });
 }
@@ -104,11 +115,13 @@ void FormGames::SpareHook2() {}
 void FormGames::Paint() {
     if (IsCreated() && !graphics_) {
         graphics_ = std::make_unique<Graphics>(this);
+        UpdatePresentation();
         RunApp();
         if (frame_timer_) frame_timer_->Start();
     }
-    // The server has lost what the window showed.
+    // The server has lost what the window showed; a scaled window has it in the frame.
     damage_.AddAll();
+    if (scaler_) scaler_->ShowAll();
     Form::Paint();
 }
 
@@ -141,7 +154,7 @@ void FormGames::RenderFrame() {
             frame_sprites_.Replay(area, buffer);
         }
     }
-    screen_buffer_->Put(GetWindow(), graphics_->GetContext(), areas);
+    PresentFrame(areas);
 }
 
 // Sprites draw into the frame's list, not the buffer; what changed becomes damage.

@@ -9,6 +9,11 @@
 // (the whole window after an Expose or a new background). A game derives from
 // FormGames and overrides its hooks, above all RunApp, which runs on the first paint, once
 // drawing is possible. Start reading at the constructor and OnUserMessage.
+//
+// The window may show the frame larger than it is composed (a whole scale factor, or the
+// largest that fits a full-screen window, F11): a FrameScaler then holds the frame on the
+// server and the drawing context draws into it. The game's logic, sizes and coordinates stay
+// those of the frame (FormGamesPresent.cpp).
 
 #include <X11/Xlib.h>
 
@@ -19,6 +24,7 @@
 #include <vector>
 
 #include "game/DamageRegion.h"
+#include "game/FrameScaler.h"
 #include "game/FrameSprites.h"
 #include "game/ScreenBuffer.h"
 #include "graphics/Graphics.h"
@@ -38,7 +44,8 @@ public:
     enum class RestoreFrom { kBackground, kStaticLayer };
 
     FormGames(Screen* screen, const std::string& title);
-    FormGames(Screen* screen, const std::string& title, int width, int height);
+    // A frame of width x height, shown `scale` times larger.
+    FormGames(Screen* screen, const std::string& title, int width, int height, int scale = 1);
     ~FormGames() override;
 
     // The hooks a game overrides.
@@ -59,6 +66,8 @@ public:
     void OnUserMessage() override;
     void SpareHook2() override;
     void OnFocusOut() override;
+    // The scaled presentation goes first: it draws on the window.
+    void DestroyWindow() override;
 
     // Pictures; all of them need the drawing context, which exists from RunApp on.
     void RenderSfondo(const std::string& path);
@@ -85,6 +94,10 @@ public:
     Sprite* SpriteAt(size_t index) const { return sprites_.at(index); }
 
     Graphics* GetGraphics() const { return graphics_.get(); }
+    // The size the game composes and reasons in, whatever the window's size on screen.
+    Size GetFrameSize() const { return frame_size_; }
+    // Null while the window shows the frame at its own size.
+    FrameScaler* GetScaler() const { return scaler_.get(); }
     XImage* GetBackground() const { return background_.get(); }
     XImage* GetStaticLayer() const { return static_layer_.get(); }
     XImage* GetScreenBufferImage() const;
@@ -107,12 +120,18 @@ protected:
     OwnedPixmap hud_pixmap_;
 
 private:
-    void Initialise(Screen* screen, const std::string& title, int width, int height);
+    void Initialise(Screen* screen, const std::string& title, Size frame, int scale);
     void InstallHooks();
     void FreePictures();
     bool HasGraphics(const char* message) const;
     void CopyWindowAreaIntoLayers(int x, int y, int w, int h, bool transparent);
     void RecordSprites();
+    // The presentation: a scaler when the window does not show the frame as it is.
+    void UpdatePresentation();
+    void PresentFrame(const std::vector<Rect>& areas);
+    // What the drawing context drew into the frame reaches a scaled window.
+    void ShowDrawn(int x, int y, int w, int h);
+    void FullScreenKey(KeySym key, bool down);
     static int KeyIndex(KeySym key);
 
     bool full_redraw_ = false;
@@ -129,6 +148,10 @@ private:
     bool busy_ = false;
     std::vector<Sprite*> sprites_;
     std::unique_ptr<Graphics> graphics_;
+    Size frame_size_;
+    std::unique_ptr<FrameScaler> scaler_;
+    // F11 toggles once per press, not at every auto-repeat.
+    bool full_screen_key_held_ = false;
     // Frame pacing: milliseconds counted towards the next frame, and the re-entrancy guard.
     int frame_accumulator_ = 0;
     bool in_tick_ = false;

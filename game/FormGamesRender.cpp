@@ -36,7 +36,7 @@ void FormGames::RenderSfondo(const std::string& path) {
     busy_ = true;
     FreePictures();
     RenderText(10, 60, "L O A D I N G . . .", 0xFFFFFF);
-    const int w = GetWidth(), h = GetHeight();
+    const int w = frame_size_.width, h = frame_size_.height;
     const std::vector<uint8_t> rgb = ReadPictureFile(path, w, h);
     if (!rgb.empty()) {
         Display* display = GetDisplay();
@@ -52,6 +52,7 @@ void FormGames::RenderSfondo(const std::string& path) {
         CopyImage(*background_, static_layer_.get());
         CopyImage(*background_, screen_buffer_->GetImage());
         graphics_->PutImage(0, 0, background_.get());
+        ShowDrawn(0, 0, w, h);
     }
     damage_.AddAll();
     busy_ = false;
@@ -107,6 +108,7 @@ void FormGames::RenderImage(XImage* image, int x, int y, int x0, int y0, int x1,
     if (image == nullptr || (!to_static && full_redraw_ && !recorded)) return;
     if (!static_layer_ || !screen_buffer_) {
         graphics_->PutSubImageTransparent(x, y, x1 - x0, y1 - y0, image, x0, y0);
+        ShowDrawn(x, y, x1 - x0, y1 - y0);
         return;
     }
     XImage* target = to_static ? static_layer_.get() : screen_buffer_->GetImage();
@@ -148,6 +150,7 @@ void FormGames::RenderText(int x, int y, int w, int h, const std::string& text, 
     const bool was_busy = busy_;
     busy_ = true;
     graphics_->DrawText(x, y, w, h, text, colour, kNoColour, align);
+    ShowDrawn(x, y, w == 0 ? Graphics::EstimateTextWidth(text) : w, h);
     CopyWindowAreaIntoLayers(x, y, w == 0 ? Graphics::EstimateTextWidth(text) : w, h, true);
     busy_ = was_busy;
 }
@@ -161,6 +164,7 @@ void FormGames::RenderRect(int x, int y, int w, int h, Colour colour) {
     const bool was_busy = busy_;
     busy_ = true;
     graphics_->FillRectangle(x, y, w, h, 1, colour, colour);
+    ShowDrawn(x, y, w, h);
     CopyWindowAreaIntoLayers(x, y, w, h, false);
     busy_ = was_busy;
 }

@@ -10,6 +10,8 @@
 #include "graphics/WindowIcon.h"
 #include "toolkit/Application.h"
 #include "toolkit/MonotonicClock.h"
+#include "toolkit/Screen.h"
+#include "toolkit/WorkArea.h"
 #include "util/ChildProcesses.h"
 #include "util/Text.h"
 
@@ -20,6 +22,14 @@ constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kRed = 0xFF0000;
 constexpr Colour kNearBlack = 0x010101;
 constexpr int kPauseStepMs = 10;
+constexpr Size kFrame{800, 600};
+
+// The factor asked for, or the largest that fits the work area of the player's screen.
+int ChosenScale(Screen* screen, int scale) {
+    if (scale > 0 || screen == nullptr || screen->GetDisplay() == nullptr)
+        return std::max(scale, 1);
+    return AutoScaleFactor(kFrame, WorkAreaSize(screen->GetDisplay(), screen->GetScreenNumber()));
+}
 
 }  // namespace
 
@@ -27,7 +37,8 @@ const char* FormMain::Credit() {
     return "v1.0 - a night arcade over five landmarks";
 }
 
-FormMain::FormMain(Screen* screen, const std::string& title) : FormGames(screen, title, 800, 600) {
+FormMain::FormMain(Screen* screen, const std::string& title, int scale)
+    : FormGames(screen, title, kFrame.width, kFrame.height, ChosenScale(screen, scale)) {
     SetWindowIcon(ReadWindowIcon("Data/icona.argb"));
 }
 
@@ -80,7 +91,7 @@ void FormMain::TitleScreen() {
 }
 
 void FormMain::ShowTopTenEntry() {
-    RenderRect(0, 0, GetWidth(), title_text_height_ + 14, kNearBlack);
+    RenderRect(0, 0, GetFrameSize().width, title_text_height_ + 14, kNearBlack);
     if (show_entry_) {
         // Wrapped here, where the table's size is known: it may have shrunk since the last turn.
         top_ten_index_ %= top_ten_.size();
@@ -231,8 +242,8 @@ void FormMain::OpenNameForm() {
         }
     });
     const Point origin = GetLocation();
-    name_form_->Move(origin.x + (GetWidth() - name_form_->GetWidth()) / 2,
-                     origin.y + (GetHeight() - name_form_->GetHeight()) / 2);
+    name_form_->Move(origin.x + (GetActualWidth() - name_form_->GetWidth()) / 2,
+                     origin.y + (GetActualHeight() - name_form_->GetHeight()) / 2);
     name_form_->Show();
 }
 
@@ -246,7 +257,7 @@ void FormMain::SaveScore() {
 void FormMain::ShowHud() {
     XFontStruct* font = SharedFont(GetDisplay());
     const int ascent = font != nullptr ? font->ascent : GetGraphics()->TextHeight() - 1;
-    DrawHudStrip(GetWidth(), ascent + 15, ascent);
+    DrawHudStrip(GetFrameSize().width, ascent + 15, ascent);
 }
 
 void FormMain::DrawHudStrip(int width, int height, int ascent) {

@@ -28,7 +28,8 @@ enum class GameState { Setup, Title, Playing, Paused, Waiting, NameEntry, ScoreS
 
 class FormMain : public FormGames {
 public:
-    FormMain(Screen* screen, const std::string& title);
+    // Scale 0 picks the largest factor that fits the screen's work area.
+    FormMain(Screen* screen, const std::string& title, int scale = 1);
     ~FormMain() override;
 
     void RunApp() override;

@@ -44,8 +44,8 @@ void Sprite::CutFrame() {
 void Sprite::Draw(Graphics*) {
     if (frame_ != drawn_frame_) CutFrame();
     if (!static_ && old_x_ != -1 && old_y_ != -1) EraseArea(old_x_, old_y_, width_, height_);
-    const bool touches_area = y_ + height_ >= 0 && y_ < owner_->GetHeight() &&
-                              x_ < owner_->GetWidth() && x_ + width_ >= 0 && width_ > 0 &&
+    const bool touches_area = y_ + height_ >= 0 && y_ < owner_->GetFrameSize().height &&
+                              x_ < owner_->GetFrameSize().width && x_ + width_ >= 0 && width_ > 0 &&
                               height_ > 0;
     if (frame_image_ && touches_area) {
         owner_->RenderImage(frame_image_.get(), x_, y_, 0, 0, width_, height_, static_,
@@ -58,7 +58,8 @@ void Sprite::Draw(Graphics*) {
 }
 
 void Sprite::EraseArea(int x, int y, int w, int h) {
-    const int area_width = owner_->GetWidth(), area_height = owner_->GetHeight();
+    const int area_width = owner_->GetFrameSize().width,
+              area_height = owner_->GetFrameSize().height;
     if (x < 0) w += x, x = 0;
     if (y < 0) h += y, y = 0;
     if (x >= area_width || y >= area_height) return;

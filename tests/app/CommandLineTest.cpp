@@ -46,7 +46,7 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnStandardOutputAndEndWithSuccess) {
     EXPECT_FALSE(version.run);
     EXPECT_EQ(version.exit_status, 0);
     EXPECT_EQ(version.output, "sassorbi " SASSORBI_VERSION "\n");
-    EXPECT_EQ(UsageLine(), "usage: sassorbi [--help] [--version]");
+    EXPECT_EQ(UsageLine(), "usage: sassorbi [--help] [--version] [--scale N|auto]");
 }
 
 TEST(CommandLineTest, AnythingUnknownIsRefusedWithTheUsage) {
@@ -55,6 +55,20 @@ TEST(CommandLineTest, AnythingUnknownIsRefusedWithTheUsage) {
     ExpectRefused(Parse({"level2"}), "unknown option 'level2'");
     ExpectRefused(Parse({"--help=all"}), "--help takes no value");
     ExpectRefused(Parse({"--bogus", "--help"}), "unknown option '--bogus'");
+}
+
+TEST(CommandLineTest, ScaleTakesOneToFourOrAuto) {
+    EXPECT_EQ(Parse({}).options.scale, 1);
+    EXPECT_EQ(Parse({"--scale", "2"}).options.scale, 2);
+    EXPECT_EQ(Parse({"--scale=4"}).options.scale, 4);
+    const CommandLine automatic = Parse({"--scale", "auto"});
+    EXPECT_TRUE(automatic.run);
+    EXPECT_EQ(automatic.options.scale, 0);
+    for (const char* wrong : {"0", "5", "22", "-1", "", "Auto", "2x"})
+        ExpectRefused(Parse({"--scale", wrong}),
+                      "'" + std::string(wrong) + "' is no value for --scale");
+    ExpectRefused(Parse({"--scale"}), "--scale needs a value");
+    EXPECT_NE(Parse({"--help"}).output.find("F11"), std::string::npos);
 }
 
 TEST(CommandLineTest, AnOptionThatAnswersDoesNotHideWhatFollowsIt) {
