@@ -66,7 +66,8 @@ TEST_F(IncludeRulesTest, ReportsEachIncludeTheTableDoesNotAllowWithItsLine) {
     Write("low/Base.h", "#pragma once\n#include <vector>\n#include \"low/Other.h\"\n");
     Write("low/Base.cpp", "#include \"Base.h\"\n\n#include \"mid/Middle.h\"\n");
     Write("mid/Middle.cpp",
-          "#include \"low/Base.h\"\n#include \"top/Shared.h\"\n#include \"top/Program.h\"\n");
+          "#include \"low/Base.h\"\n#include \"top/Shared.h\"\n#include \"top/Program.h\"\n"
+          "#include <X11/Xlib.h>\n#include <low/Base.h>\n#include <top/Program.h>\n");
     Write("top/Program.cpp", "#include \"mid/Middle.h\"\n#include \"low/Base.h\"\n");
     Write("late/CMakeLists.txt", "");
     Write("low/CMakeLists.txt", "");
@@ -77,10 +78,11 @@ TEST_F(IncludeRulesTest, ReportsEachIncludeTheTableDoesNotAllowWithItsLine) {
     EXPECT_TRUE(rules.at("top/").any);
 
     const std::vector<WrongInclude> wrong = FindWrongIncludes(folder.path(), rules);
-    ASSERT_EQ(wrong.size(), 2u) << Describe(wrong);
+    ASSERT_EQ(wrong.size(), 3u) << Describe(wrong);
     EXPECT_EQ(Describe(wrong),
               "low/Base.cpp:3 mid/Middle.h\n"
-              "mid/Middle.cpp:3 top/Program.h\n");
+              "mid/Middle.cpp:3 top/Program.h\n"
+              "mid/Middle.cpp:6 top/Program.h\n");
     EXPECT_EQ(FoldersWithoutRule(folder.path(), rules), std::vector<std::string>{"late/"});
 }
 

@@ -46,15 +46,27 @@ bool IsSource(const fs::path& path) {
     return path.extension() == ".cpp" || path.extension() == ".h";
 }
 
+// The tree's root is on every target's include path, so <game/FormMain.h> reaches a folder
+// as surely as the quoted form does: a bracketed name is the tree's own when its first
+// component is a folder of the table, and a system header otherwise.
+bool NamesTreeFolder(const std::string& include, const std::map<std::string, FolderRule>& rules) {
+    const size_t slash = include.find('/');
+    return slash != std::string::npos && rules.count(include.substr(0, slash + 1)) != 0;
+}
+
 void CheckFile(const fs::path& root, const fs::path& file, const std::string& folder,
-               const FolderRule& rule, std::vector<WrongInclude>* wrong) {
-    static const std::regex kInclude(R"(^\s*#\s*include\s*"([^"]+)\")");
+               const FolderRule& rule, const std::map<std::string, FolderRule>& rules,
+               std::vector<WrongInclude>* wrong) {
+    static const std::regex kInclude(R"(^\s*#\s*include\s*(["<])([^">]+)[">])");
     std::ifstream in(file);
     std::string text;
     std::smatch match;
     for (int line = 1; std::getline(in, text); ++line) {
-        if (std::regex_search(text, match, kInclude) && !Allows(rule, folder, match[1])) {
-            wrong->push_back({fs::relative(file, root).string(), line, match[1]});
+        if (!std::regex_search(text, match, kInclude)) continue;
+        const std::string include = match[2];
+        if (match[1] == "<" && !NamesTreeFolder(include, rules)) continue;
+        if (!Allows(rule, folder, include)) {
+            wrong->push_back({fs::relative(file, root).string(), line, include});
         }
     }
 }
@@ -88,7 +100,7 @@ std::vector<WrongInclude> FindWrongIncludes(const fs::path& root,
         if (!fs::is_directory(top)) continue;
         for (const auto& entry : fs::recursive_directory_iterator(top)) {
             if (entry.is_regular_file() && IsSource(entry.path())) {
-                CheckFile(root, entry.path(), folder, rule, &wrong);
+                CheckFile(root, entry.path(), folder, rule, rules, &wrong);
             }
         }
     }

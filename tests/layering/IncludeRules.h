@@ -25,7 +25,8 @@ struct WrongInclude {
     std::string include;
 };
 
-// Every quoted #include of the listed folders' sources that their rule does not allow.
+// Every #include of the listed folders' sources that their rule does not allow: the quoted
+// ones, and the bracketed ones that name a folder of the table.
 std::vector<WrongInclude> FindWrongIncludes(const std::filesystem::path& root,
                                             const std::map<std::string, FolderRule>& rules);
 
