@@ -34,16 +34,39 @@ std::string ToUpper(const std::string& text) {
     return result;
 }
 
+namespace {
+
+// Every occurrence of find in the text replaced once, left to right.
+std::string ReplaceEachOnce(const std::string& text, const std::string& find,
+                            const std::string& replacement) {
+    std::string result;
+    size_t from = 0;
+    for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, from)) {
+        result.append(text, from, at - from).append(replacement);
+        from = at + find.size();
+    }
+    return result.append(text, from, std::string::npos);
+}
+
+}  // namespace
+
 std::string ReplaceAll(const std::string& text, const std::string& find,
                        const std::string& replacement) {
     if (find.empty()) return text;
-    std::string result = text;
+    // A replacement holding find would be found again forever.
+    if (replacement.find(find) != std::string::npos) return ReplaceEachOnce(text, find, replacement);
     // Each search starts again at the beginning, so a replacement that forms a new find with
-    // the text before it is replaced too. A replacement holding find would be found again
-    // forever: then each search goes on after the replacement just made instead.
-    const bool restart = replacement.find(find) == std::string::npos;
+    // the text before it is replaced too. Nothing ends before the first character that could
+    // start such a find, so the search resumes there. A shorter replacement always ends; one
+    // that is not shorter can form new finds without end ("ab" by "bbaa" in "aab"): past
+    // (length + 1)^2 replacements it is taken as endless and each find is replaced once.
+    const bool bounded = replacement.size() >= find.size();
+    const size_t limit = (text.size() + 1) * (text.size() + 1);
+    std::string result = text;
+    size_t replaced = 0;
     for (size_t at = result.find(find); at != std::string::npos;
-         at = result.find(find, restart ? 0 : at + replacement.size())) {
+         at = result.find(find, at >= find.size() - 1 ? at - (find.size() - 1) : 0)) {
+        if (bounded && replaced++ == limit) return ReplaceEachOnce(text, find, replacement);
         result.replace(at, find.size(), replacement);
     }
     return result;

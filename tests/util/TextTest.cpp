@@ -29,6 +29,17 @@ TEST(TextTest, ReplaceAllRestartsFromTheBeginning) {
 }
 
 // A replacement holding the find: every occurrence of the original text, once, left to right.
+// A replacement without find can still form a new find with the text after it, each time a
+// little further on: searching again from the start would never end. Then every occurrence
+// of the original is replaced once, left to right. Replacements that end keep the restarts.
+TEST(TextTest, ReplaceAllEndsWhenTheReplacementKeepsFormingNewFindsWithoutHoldingOne) {
+    EXPECT_EQ(ReplaceAll("aab", "ab", "bbaa"), "abbaa");
+    EXPECT_EQ(ReplaceAll("xaabx", "ab", "bbaa"), "xabbaax");
+    EXPECT_EQ(ReplaceAll("aab", "ab", "ba"), "baa");
+    EXPECT_EQ(ReplaceAll("aaabbb", "ab", "ba"), "bbbaaa");
+    EXPECT_EQ(ReplaceAll("aab", "ab", "bxa"), "bxaxa");
+}
+
 TEST(TextTest, ReplaceAllEndsOnFindsThatWouldRepeatForever) {
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
     EXPECT_EQ(ReplaceAll("a.b.c", ".", ".."), "a..b..c");
