@@ -42,8 +42,8 @@ run_suite() {
 install_packages "${TEST_PACKAGES[@]}"
 [ -n "${DISPLAY:-}" ] || start_xvfb
 
-build_project build Release
-build_project build-sanitize Debug -DSASSORBI_SANITIZE=ON
+build_project build Release -DSASSORBI_WERROR=ON
+build_project build-sanitize Debug -DSASSORBI_SANITIZE=ON -DSASSORBI_WERROR=ON
 
 # Every fuzz target for about 20 seconds, after its kept crash inputs (fuzz/run.sh).
 run_fuzzers() {

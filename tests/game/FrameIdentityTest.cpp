@@ -219,8 +219,8 @@ TEST_P(FrameIdentityTest, DamagedFramesShowExactlyWhatWholeFramesShow) {
 INSTANTIATE_TEST_SUITE_P(Transfers, FrameIdentityTest,
                          ::testing::Values(std::vector<std::string>{},
                                            std::vector<std::string>{"-extension", "MIT-SHM"}),
-                         [](const auto& info) {
-                             return info.param.empty() ? "SharedMemory" : "PlainPutImage";
+                         [](const auto& transfer) {
+                             return transfer.param.empty() ? "SharedMemory" : "PlainPutImage";
                          });
 
 }  // namespace

@@ -138,7 +138,7 @@ TEST_P(ScaledFrameTest, EveryWindowPixelIsTheFramePixelItCovers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, ScaledFrameTest, ::testing::Values(2, 3),
-                         [](const auto& info) { return "Times" + std::to_string(info.param); });
+                         [](const auto& factor) { return "Times" + std::to_string(factor.param); });
 
 }  // namespace
 }  // namespace sassorbi::testing
