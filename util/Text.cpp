@@ -54,7 +54,9 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
                        const std::string& replacement) {
     if (find.empty()) return text;
     // A replacement holding find would be found again forever.
-    if (replacement.find(find) != std::string::npos) return ReplaceEachOnce(text, find, replacement);
+    if (replacement.find(find) != std::string::npos) {
+        return ReplaceEachOnce(text, find, replacement);
+    }
     // Each search starts again at the beginning, so a replacement that forms a new find with
     // the text before it is replaced too. Nothing ends before the first character that could
     // start such a find, so the search resumes there. A shorter replacement always ends; one
