@@ -20,9 +20,11 @@ void DrawnControl::Create() {
         AssignId();
     }
     if (tag_rule_ == TagRule::kAlwaysId) SetTag(static_cast<uint64_t>(GetId()));
+    if (was_created) return;
+    // Creating again leaves a created control as it is, hidden or shown.
     SetCreatedFlag(true);
     SetVisibleFlag(true);
-    if (!was_created) OnCreated();
+    OnCreated();
 }
 
 void DrawnControl::OnCreated() {}

@@ -12,7 +12,8 @@ namespace sassorbi {
 
 class DrawnControl : public Child {
 public:
-    // Id and tag by the control's rule, the created and visible flags, then OnCreated().
+    // Id and tag by the control's rule; a first creation also sets the created and visible
+    // flags and runs OnCreated(), while a created control, hidden or shown, stays as it is.
     void Create() override;
     // Creates when needed, then paints.
     void Show() override;

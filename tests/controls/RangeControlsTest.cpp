@@ -284,6 +284,21 @@ TEST_F(RangeControlsTest, AProgressBarAtHalfShowsA93By22BlueArea) {
     EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 0);
 }
 
+// A hidden bar stays created; creating it again must not make it count as shown, or the
+// form would hit-test an area that shows something else.
+TEST_F(RangeControlsTest, CreatingAHiddenProgressBarAgainLeavesItHidden) {
+    ProgressBar bar(form.get(), 0, 100);
+    bar.Move(20, 20);
+    bar.Show();
+    ASSERT_EQ(Application::FindElementAt(form.get(), {30, 30}), &bar);
+    bar.Hide();
+    bar.Create();
+    EXPECT_FALSE(bar.IsVisible());
+    EXPECT_EQ(Application::FindElementAt(form.get(), {30, 30}), nullptr);
+    bar.Show();
+    EXPECT_TRUE(bar.IsVisible());
+}
+
 TEST_F(RangeControlsTest, AProgressBarWithAnEmptyRangeDrawsNoBar) {
     ProgressBar bar(form.get(), 10, 10);
     bar.Move(20, 20);
