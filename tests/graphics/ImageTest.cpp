@@ -62,6 +62,19 @@ TEST_F(ImageTest, AShortPictureFileIsFilledWithBlackAndNamedInTheLog) {
     EXPECT_TRUE(ReadPictureFile("missing.bin", 2, 2).empty());
 }
 
+// X sizes are 16-bit: a larger side is refused before anything is allocated or read.
+TEST_F(ImageTest, APictureWiderOrTallerThanXCanShowIsRefused) {
+    WriteFile("tiny.bin", std::string("\x10\x20\x30", 3));
+    ::testing::internal::CaptureStdout();
+    EXPECT_TRUE(ReadPictureFile("tiny.bin", 32768, 1).empty());
+    EXPECT_TRUE(ReadPictureFile("tiny.bin", 1, 32768).empty());
+    EXPECT_EQ(ReadPictureFile("tiny.bin", 32767, 1).size(), 32767u * 3) << "the largest side";
+    ::testing::internal::GetCapturedStdout();
+    const std::vector<uint8_t> rgb(32768 * 3, 0x40);
+    EXPECT_EQ(MyImage::CreateImageFromRGB(form.get(), rgb.data(), 32768, 1), nullptr);
+    EXPECT_NE(MyImage::CreateImageFromRGB(form.get(), rgb.data(), 32767, 1), nullptr);
+}
+
 TEST_F(ImageTest, AnOddWidthEmbeddedPictureIgnoresTheLastLowNibble) {
     std::vector<uint8_t> embedded(48, 0);
     embedded[3 * 1 + 0] = 0xFF;  // palette 1: red

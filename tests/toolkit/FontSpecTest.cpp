@@ -64,6 +64,17 @@ TEST_F(FontSpecTest, AssignmentDropsTheHeldFontAndTakesTheNewDescription) {
     EXPECT_TRUE(loaded.IsLoaded()) << "assigning a description to itself keeps its font";
 }
 
+TEST_F(FontSpecTest, AnElementGivenADescriptionDropsTheFontItHeld) {
+    auto form = MakeForm(0, 0, 40, 30);
+    ASSERT_NE(form->GetFontSpec()->GetFont(display()), nullptr);
+    FontSpec bold;
+    bold.SetBold(true);
+    form->SetFontSpec(bold);
+    EXPECT_FALSE(form->GetFontSpec()->IsLoaded());
+    EXPECT_TRUE(form->GetFontSpec()->IsBold());
+    EXPECT_NE(form->GetFontSpec()->GetFont(display()), nullptr);
+}
+
 TEST_F(FontSpecTest, AFailedLoadIsLoggedAndTriedAgainAtTheNextUse) {
     TempFolder folder;
     ClearLog();

@@ -5,6 +5,7 @@
 #include <X11/Xatom.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,14 @@ TEST_F(WorkAreaTest, IsTheCurrentDesktopsAreaOrTheWholeScreen) {
     EXPECT_EQ(WorkArea().width, width) << "an area larger than the screen is not believed";
     SetRootCardinals("_NET_WORKAREA", {0, 0, 0, 700});
     EXPECT_EQ(WorkArea().width, width) << "nor an empty one";
+}
+
+TEST(ScreenLifeTest, ADestroyedDefaultScreenIsNoLongerTheDefault) {
+    auto screen = std::make_unique<Screen>("only");
+    ASSERT_NE(screen->GetDisplay(), nullptr);
+    EXPECT_EQ(Screen::GetDefaultScreen(), screen.get());
+    screen.reset();
+    EXPECT_EQ(Screen::GetDefaultScreen(), nullptr);
 }
 
 TEST(ScreenWithoutServerTest, LogsTheFailureAndKeepsItsDefaults) {
