@@ -27,36 +27,35 @@ bool Attach(Display* display, XShmSegmentInfo* segment) {
 
 }  // namespace
 
-ScreenBuffer::ScreenBuffer(Display* display, XImage* image, bool shared)
-    : display_(display), image_(image), shared_(shared) {}
+ScreenBuffer::ScreenBuffer(Display* display) : display_(display) {}
 
 std::unique_ptr<ScreenBuffer> ScreenBuffer::Create(Display* display, int screen_number, int w,
                                                    int h) {
-    std::unique_ptr<ScreenBuffer> buffer(new ScreenBuffer(display, nullptr, true));
+    std::unique_ptr<ScreenBuffer> buffer(new ScreenBuffer(display));
     // The shared image keeps a pointer to its segment record: it must live in the buffer.
-    buffer->image_ = CreateShared(display, screen_number, w, h, &buffer->segment_);
-    if (buffer->image_ != nullptr) return buffer;
-    buffer->shared_ = false;
-    // Freed with MyImage::DestroyImage by the destructor.
-    buffer->image_ = MyImage::CreateBlankImage(display, screen_number, w, h).release();
+    buffer->shared_image_ = CreateShared(display, screen_number, w, h, &buffer->segment_);
+    buffer->shared_ = buffer->shared_image_ != nullptr;
+    if (!buffer->shared_) {
+        buffer->client_image_ = MyImage::CreateBlankImage(display, screen_number, w, h);
+    }
+    buffer->image_ = buffer->shared_ ? buffer->shared_image_.get() : buffer->client_image_.get();
     return buffer->image_ != nullptr ? std::move(buffer) : nullptr;
 }
 
-XImage* ScreenBuffer::CreateShared(Display* display, int screen_number, int w, int h,
-                                   XShmSegmentInfo* segment) {
+ServerImage ScreenBuffer::CreateShared(Display* display, int screen_number, int w, int h,
+                                       XShmSegmentInfo* segment) {
     MyImage::ProbePixelLayout(display, screen_number);
     if (!XShmQueryExtension(display)) return nullptr;
-    XImage* image =
-        XShmCreateImage(display, DefaultVisual(display, screen_number),
-                        static_cast<unsigned>(DefaultDepth(display, screen_number)), ZPixmap,
-                        nullptr, segment, static_cast<unsigned>(w), static_cast<unsigned>(h));
+    ServerImage image(XShmCreateImage(display, DefaultVisual(display, screen_number),
+                                      static_cast<unsigned>(DefaultDepth(display, screen_number)),
+                                      ZPixmap, nullptr, segment, static_cast<unsigned>(w),
+                                      static_cast<unsigned>(h)));
     if (image == nullptr) return nullptr;
     segment->shmid =
         shmget(IPC_PRIVATE, static_cast<size_t>(image->bytes_per_line) * h, IPC_CREAT | 0600);
     void* memory = segment->shmid >= 0 ? shmat(segment->shmid, nullptr, 0) : nullptr;
     if (memory == nullptr || memory == reinterpret_cast<void*>(-1)) {
         if (segment->shmid >= 0) shmctl(segment->shmid, IPC_RMID, nullptr);
-        XDestroyImage(image);
         return nullptr;
     }
     segment->shmaddr = image->data = static_cast<char*>(memory);
@@ -66,22 +65,17 @@ XImage* ScreenBuffer::CreateShared(Display* display, int screen_number, int w, i
     shmctl(segment->shmid, IPC_RMID, nullptr);
     if (attached) return image;
     shmdt(memory);
-    image->data = nullptr;
-    XDestroyImage(image);
+    image->data = nullptr;  // the segment's, not Xlib's to free
     return nullptr;
 }
 
+// The server lets go of the segment before it is unmapped; the image record goes with its owner.
 ScreenBuffer::~ScreenBuffer() {
-    if (image_ == nullptr) return;
-    if (!shared_) {
-        MyImage::DestroyImage(image_);
-        return;
-    }
+    if (!shared_) return;
     XShmDetach(display_, &segment_);
     XSync(display_, False);
     shmdt(segment_.shmaddr);
-    image_->data = nullptr;
-    XDestroyImage(image_);
+    shared_image_->data = nullptr;
 }
 
 // A shared put reads the segment later, in the server: the last one asks for a completion

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/DamageRegion.h"
+#include "graphics/XOwners.h"
 #include "toolkit/Geometry.h"
 
 namespace sassorbi {
@@ -32,13 +33,16 @@ public:
     void Put(Drawable target, GC gc, const std::vector<Rect>& areas, Point offset = {});
 
 private:
-    ScreenBuffer(Display* display, XImage* image, bool shared);
-    static XImage* CreateShared(Display* display, int screen_number, int w, int h,
-                                XShmSegmentInfo* segment);
+    explicit ScreenBuffer(Display* display);
+    static ServerImage CreateShared(Display* display, int screen_number, int w, int h,
+                                    XShmSegmentInfo* segment);
 
     Display* display_;
-    XImage* image_;
-    bool shared_;
+    // Xlib's record over the shared segment (its pixels are the segment's), or a client image.
+    ServerImage shared_image_;
+    ClientImage client_image_;
+    XImage* image_ = nullptr;  // whichever of the two this buffer has
+    bool shared_ = false;
     XShmSegmentInfo segment_{};
     // The request of the last shared put until the server is known to be done with it.
     unsigned long pending_request_ = 0;

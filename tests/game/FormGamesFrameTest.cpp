@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "graphics/XOwners.h"
 #include "tests/game/GameFixture.h"
 
 namespace sassorbi::testing {
@@ -19,10 +20,9 @@ protected:
 
     // A green square of the driver's own on the window, which no picture holds.
     void PaintMark() {
-        const GC gc = XCreateGC(driver(), game->GetWindow(), 0, nullptr);
-        XSetForeground(driver(), gc, kGreen);
-        XFillRectangle(driver(), game->GetWindow(), gc, 150, 100, 10, 10);
-        XFreeGC(driver(), gc);
+        const OwnedGc gc(driver(), game->GetWindow(), 0, nullptr);
+        XSetForeground(driver(), gc.Get(), kGreen);
+        XFillRectangle(driver(), game->GetWindow(), gc.Get(), 150, 100, 10, 10);
         XSync(driver(), False);
         ASSERT_EQ(PixelAt(game->GetWindow(), 155, 105), kGreen);
     }

@@ -10,6 +10,7 @@
 #include "dialogs/FormNamePlayer.h"
 #include "game/FormMain.h"
 #include "graphics/SharedFont.h"
+#include "graphics/XOwners.h"
 #include "tests/game/MainFormFixture.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
@@ -196,9 +197,11 @@ TEST_F(FormMainTest, TheHudShowsAZeroPaddedScoreTheLivesAtTheRightAndTheLevelCen
     XFontStruct* font = SharedFont(display());
     ASSERT_NE(font, nullptr);
     const int width = 800, height = font->ascent + 15, baseline = font->ascent + 10;
-    const Pixmap pixmap = XCreatePixmap(display(), game->GetWindow(), width, height,
-                                        DefaultDepth(display(), screen()->GetScreenNumber()));
-    const GC gc = XCreateGC(display(), pixmap, 0, nullptr);
+    const OwnedPixmap owned_pixmap(display(), game->GetWindow(), width, height,
+                                   DefaultDepth(display(), screen()->GetScreenNumber()));
+    const Pixmap pixmap = owned_pixmap.Get();
+    const OwnedGc owned_gc(display(), pixmap, 0, nullptr);
+    const GC gc = owned_gc.Get();
     XSetFont(display(), gc, font->fid);
     XSetForeground(display(), gc, 0x010101);
     XFillRectangle(display(), pixmap, gc, 0, 0, width, height);
@@ -212,19 +215,17 @@ TEST_F(FormMainTest, TheHudShowsAZeroPaddedScoreTheLivesAtTheRightAndTheLevelCen
     text("Score: 000050", 5);
     text("Lives: 2", width - text_width("Lives: 2") - 10);
     text("Level: 7", (width - text_width("Level: 7")) / 2);
-    XImage* expected = XGetImage(display(), pixmap, 0, 0, width, height, AllPlanes, ZPixmap);
-    XFreeGC(display(), gc);
-    XFreePixmap(display(), pixmap);
+    const ServerImage expected(
+        XGetImage(display(), pixmap, 0, 0, width, height, AllPlanes, ZPixmap));
     ASSERT_NE(expected, nullptr);
     int differing = 0, white = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const unsigned long pixel = XGetPixel(expected, x, y) & 0xFFFFFF;
+            const unsigned long pixel = XGetPixel(expected.get(), x, y) & 0xFFFFFF;
             white += pixel == 0xFFFFFF;
             differing += (XGetPixel(game->GetStaticLayer(), x, y) & 0xFFFFFF) != pixel;
         }
     }
-    XDestroyImage(expected);
     EXPECT_GT(white, 100) << "the expected strip has text";
     EXPECT_EQ(differing, 0);
 }

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+#include "graphics/XOwners.h"
 #include "tests/game/MainFormFixture.h"
 #include "tests/support/PrivateXServer.h"
 #include "util/Random.h"
@@ -124,23 +125,22 @@ protected:
 
     void CompareWindows(const std::string& what) {
         XSync(display(), False);
-        XImage* damaged =
-            XGetImage(driver(), damaged_->GetWindow(), 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
-        XImage* whole =
-            XGetImage(driver(), whole_->GetWindow(), 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+        const ServerImage damaged(
+            XGetImage(driver(), damaged_->GetWindow(), 0, 0, kWidth, kHeight, AllPlanes, ZPixmap));
+        const ServerImage whole(
+            XGetImage(driver(), whole_->GetWindow(), 0, 0, kWidth, kHeight, AllPlanes, ZPixmap));
         ASSERT_NE(damaged, nullptr);
         ASSERT_NE(whole, nullptr);
         int differing = 0, first_x = -1, first_y = -1;
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
-                if ((XGetPixel(damaged, x, y) & 0xFFFFFF) == (XGetPixel(whole, x, y) & 0xFFFFFF)) {
+                if ((XGetPixel(damaged.get(), x, y) & 0xFFFFFF) ==
+                    (XGetPixel(whole.get(), x, y) & 0xFFFFFF)) {
                     continue;
                 }
                 if (differing++ == 0) first_x = x, first_y = y;
             }
         }
-        XDestroyImage(damaged);
-        XDestroyImage(whole);
         ++compared_;
         ASSERT_EQ(differing, 0) << what << ", frame " << damaged_->frames << ": first at ("
                                 << first_x << ", " << first_y << ")";

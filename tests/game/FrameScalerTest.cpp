@@ -11,6 +11,7 @@
 
 #include "game/FrameScaler.h"
 #include "game/ScreenBuffer.h"
+#include "graphics/XOwners.h"
 #include "tests/support/PrivateXServer.h"
 
 namespace sassorbi::testing {
@@ -88,9 +89,9 @@ protected:
     // How many window pixels differ from what they must show: inside the scaled frame the
     // picture's pixel at (x / factor, y / factor), outside it black.
     int CountWrongPixels() {
-        XImage* shown =
+        const ServerImage shown(
             XGetImage(display_, window_, 0, 0, static_cast<unsigned>(window_size_.width),
-                      static_cast<unsigned>(window_size_.height), AllPlanes, ZPixmap);
+                      static_cast<unsigned>(window_size_.height), AllPlanes, ZPixmap));
         const FramePlacement& placement = scaler_->GetPlacement();
         const int n = placement.factor;
         int wrong = 0;
@@ -100,10 +101,9 @@ protected:
                 const bool inside =
                     fx >= 0 && fy >= 0 && fx < kFrame.width * n && fy < kFrame.height * n;
                 const unsigned long expected = inside ? PictureAt(fx / n, fy / n) : 0;
-                if ((XGetPixel(shown, x, y) & 0xFFFFFF) != expected) ++wrong;
+                if ((XGetPixel(shown.get(), x, y) & 0xFFFFFF) != expected) ++wrong;
             }
         }
-        XDestroyImage(shown);
         return wrong;
     }
 
@@ -150,11 +150,12 @@ TEST_P(FrameScalerTest, OnlyTheAreasShownChangeOnTheWindow) {
     const unsigned long before = PictureAt(100, 100);
     Paint({0, 0, kFrame.width, kFrame.height}, 9);
     scaler_->ShowPicture(picture_.get(), {{0, 0, 50, 50}});
-    XImage* shown = XGetImage(display_, window_, 0, 0, static_cast<unsigned>(kFrame.width * n),
-                              static_cast<unsigned>(kFrame.height * n), AllPlanes, ZPixmap);
-    EXPECT_EQ(XGetPixel(shown, 10 * n, 10 * n) & 0xFFFFFF, PictureAt(10, 10));
-    EXPECT_EQ(XGetPixel(shown, 100 * n, 100 * n) & 0xFFFFFF, before);
-    XDestroyImage(shown);
+    const ServerImage shown(
+        XGetImage(display_, window_, 0, 0, static_cast<unsigned>(kFrame.width * n),
+                  static_cast<unsigned>(kFrame.height * n), AllPlanes, ZPixmap));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(XGetPixel(shown.get(), 10 * n, 10 * n) & 0xFFFFFF, PictureAt(10, 10));
+    EXPECT_EQ(XGetPixel(shown.get(), 100 * n, 100 * n) & 0xFFFFFF, before);
 }
 
 TEST_P(FrameScalerTest, DrawingIntoTheFrameReachesTheWindowScaled) {
@@ -162,10 +163,9 @@ TEST_P(FrameScalerTest, DrawingIntoTheFrameReachesTheWindowScaled) {
     OpenWindow({kFrame.width * n, kFrame.height * n});
     Paint({0, 0, kFrame.width, kFrame.height}, 0);
     scaler_->ShowPicture(picture_.get(), {{0, 0, kFrame.width, kFrame.height}});
-    GC gc = XCreateGC(display_, scaler_->GetFrame(), 0, nullptr);
-    XSetForeground(display_, gc, 0x123456);
-    XFillRectangle(display_, scaler_->GetFrame(), gc, 30, 20, 7, 5);
-    XFreeGC(display_, gc);
+    const OwnedGc gc(display_, scaler_->GetFrame(), 0, nullptr);
+    XSetForeground(display_, gc.Get(), 0x123456);
+    XFillRectangle(display_, scaler_->GetFrame(), gc.Get(), 30, 20, 7, 5);
     Paint({30, 20, 7, 5}, 0);
     for (int y = 20; y < 25; ++y) {
         for (int x = 30; x < 37; ++x)

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "graphics/XOwners.h"
 #include "tests/game/MainFormFixture.h"
 #include "tests/support/PrivateXServer.h"
 #include "util/Random.h"
@@ -86,21 +87,20 @@ protected:
     void CompareWindow(const std::string& what) {
         XSync(display(), False);
         const int n = GetParam();
-        XImage* shown = XGetImage(driver(), game_->GetWindow(), 0, 0, kWidth * n, kHeight * n,
-                                  AllPlanes, ZPixmap);
+        const ServerImage shown(XGetImage(driver(), game_->GetWindow(), 0, 0, kWidth * n,
+                                          kHeight * n, AllPlanes, ZPixmap));
         ASSERT_NE(shown, nullptr);
         XImage* frame = game_->GetScreenBufferImage();
         int differing = 0, first_x = -1, first_y = -1;
         for (int y = 0; y < kHeight * n; ++y) {
             for (int x = 0; x < kWidth * n; ++x) {
-                if ((XGetPixel(shown, x, y) & 0xFFFFFF) ==
+                if ((XGetPixel(shown.get(), x, y) & 0xFFFFFF) ==
                     (XGetPixel(frame, x / n, y / n) & 0xFFFFFF)) {
                     continue;
                 }
                 if (differing++ == 0) first_x = x, first_y = y;
             }
         }
-        XDestroyImage(shown);
         ++compared_;
         ASSERT_EQ(differing, 0) << what << ", frame " << game_->frames << ": first at (" << first_x
                                 << ", " << first_y << ")";

@@ -46,12 +46,11 @@ protected:
     void DrawByHand(int x, int baseline, const std::string& text) {
         XFontStruct* font = SharedFont(display());
         ASSERT_NE(font, nullptr);
-        const GC gc = XCreateGC(display(), form->GetWindow(), 0, nullptr);
-        XSetFont(display(), gc, font->fid);
-        XSetForeground(display(), gc, kInk);
-        XDrawString(display(), form->GetWindow(), gc, x, baseline, text.data(),
+        const OwnedGc gc(display(), form->GetWindow(), 0, nullptr);
+        XSetFont(display(), gc.Get(), font->fid);
+        XSetForeground(display(), gc.Get(), kInk);
+        XDrawString(display(), form->GetWindow(), gc.Get(), x, baseline, text.data(),
                     static_cast<int>(text.size()));
-        XFreeGC(display(), gc);
     }
 
     std::unique_ptr<Form> form;
