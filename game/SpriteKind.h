@@ -22,16 +22,16 @@ struct SpriteKind {
     int SpeedOffset = 5;   // offset of the movement interval
 
     // The kind as the sprite table describes it, in a play area of the given size.
-    void Set(const SpriteKindSpec& spec, int area_width, int area_height) {
+    void Set(const SpriteKindEntry& entry, int area_width, int area_height) {
         AreaWidth = area_width;
         AreaHeight = area_height;
-        SpriteWidth = spec.strip->width;
-        SpriteHeight = spec.strip->frame_height;
-        FirstFrame = spec.first_frame;
-        LastFrame = spec.last_frame;
-        FrameInterval = spec.frame_interval;
-        Path = std::string("Data/") + spec.strip->file;
-        KindName = spec.name;
+        SpriteWidth = entry.strip->width;
+        SpriteHeight = entry.strip->frame_height;
+        FirstFrame = entry.first_frame;
+        LastFrame = entry.last_frame;
+        FrameInterval = entry.frame_interval;
+        Path = std::string("Data/") + entry.strip->file;
+        KindName = entry.name;
     }
 };
 

@@ -14,7 +14,7 @@ struct StripSpec {
     int frames;  // frames drawn in the strip
 };
 
-struct SpriteKindSpec {
+struct SpriteKindEntry {
     const char* name;
     const StripSpec* strip;
     int first_frame;  // the frames its animation cycles through
@@ -30,14 +30,14 @@ inline constexpr StripSpec kDiamondStrip = {"diamante.bin", 32, 32, 32, 1};
 inline constexpr const StripSpec* kSpriteStrips[] = {&kPlayerStrip, &kAsteroidStrip,
                                                      &kDiamondStrip};
 
-inline constexpr SpriteKindSpec kPlayerKind = {"player", &kPlayerStrip, 0, 7, 100};
+inline constexpr SpriteKindEntry kPlayerKind = {"player", &kPlayerStrip, 0, 7, 100};
 // A single frame: no frame animation.
-inline constexpr SpriteKindSpec kDiamondKind = {"diamante", &kDiamondStrip, 0, 0, 60};
+inline constexpr SpriteKindEntry kDiamondKind = {"diamante", &kDiamondStrip, 0, 0, 60};
 // Two kinds of asteroid turn opposite ways on one strip; its frame 5 is never shown.
-inline constexpr SpriteKindSpec kAsteroidKindA = {"asteroide", &kAsteroidStrip, 0, 4, 200};
-inline constexpr SpriteKindSpec kAsteroidKindB = {"asteroide", &kAsteroidStrip, 6, 9, 200};
+inline constexpr SpriteKindEntry kAsteroidKindA = {"asteroide", &kAsteroidStrip, 0, 4, 200};
+inline constexpr SpriteKindEntry kAsteroidKindB = {"asteroide", &kAsteroidStrip, 6, 9, 200};
 
-constexpr bool FramesInStrip(const SpriteKindSpec& kind) {
+constexpr bool FramesInStrip(const SpriteKindEntry& kind) {
     return 0 <= kind.first_frame && kind.first_frame <= kind.last_frame &&
            kind.last_frame < kind.strip->frames;
 }

@@ -115,8 +115,8 @@ namespace {
 // Each asteroid kind makes one whole turn over its frames, the two kinds opposite ways; a
 // frame of neither sits between them.
 double RockAngle(int frame) {
-    const SpriteKindSpec& a = kAsteroidKindA;
-    const SpriteKindSpec& b = kAsteroidKindB;
+    const SpriteKindEntry& a = kAsteroidKindA;
+    const SpriteKindEntry& b = kAsteroidKindB;
     if (frame >= a.first_frame && frame <= a.last_frame) {
         return 2 * M_PI * (frame - a.first_frame) / (a.last_frame - a.first_frame + 1);
     }
