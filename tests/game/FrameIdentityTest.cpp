@@ -24,17 +24,6 @@ namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-// The game that counts the frames it composes.
-class CountingGame : public TestGame {
-public:
-    using TestGame::TestGame;
-    void RenderFrame() override {
-        TestGame::RenderFrame();
-        ++frames;
-    }
-    int frames = 0;
-};
-
 // The test's own server, wide enough for two windows, with the extra arguments. A base that
 // comes first, so the server outlives the connections the harness closes when it goes.
 class WideServer {

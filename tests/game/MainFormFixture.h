@@ -41,6 +41,17 @@ public:
     std::vector<int64_t> new_game_ms;
 };
 
+// The game that counts the frames it composes.
+class CountingGame : public TestGame {
+public:
+    using TestGame::TestGame;
+    void RenderFrame() override {
+        TestGame::RenderFrame();
+        ++frames;
+    }
+    int frames = 0;
+};
+
 class MainFormFixture : public XServerTest {
 protected:
     void SetUp() override {

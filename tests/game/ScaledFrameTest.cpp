@@ -23,16 +23,6 @@ namespace {
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-class CountingGame : public TestGame {
-public:
-    using TestGame::TestGame;
-    void RenderFrame() override {
-        TestGame::RenderFrame();
-        ++frames;
-    }
-    int frames = 0;
-};
-
 // The test's own server; a base that comes first, so it outlives the harness's connections.
 class LargeServer {
 protected:
