@@ -61,6 +61,19 @@ TEST_F(TextBoxEditingTest, TypingOverTheMiddleOverwritesAndStillCountsEveryChara
     EXPECT_EQ(box->GetText(), "abxd") << "moving the box keeps what was typed";
 }
 
+TEST_F(TextBoxEditingTest, ResizingACreatedBoxKeepsWhatWasTypedAndTheCaretAtItsEnd) {
+    auto box = MakeBox("ab");
+    ShowFocused(*box);
+    Type("cd");
+    ASSERT_EQ(box->GetCaret(), 4);
+    box->SetSize(box->GetWidth() + 2 * box->GetCellWidth(), 40);
+    EXPECT_EQ(box->GetText(), "abcd") << "the box is drawn again with the typed text";
+    box->SetFocus();
+    Focus(*form);
+    Type("e");
+    EXPECT_EQ(box->GetText(), "abcde");
+}
+
 TEST_F(TextBoxEditingTest, DateModeAddsTheSeparatorsAndBackspaceTakesOneWithItsDigit) {
     auto box = MakeBox("");
     box->SetDateMode(true);
