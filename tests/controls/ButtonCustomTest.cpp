@@ -20,6 +20,14 @@ void LogCommand(GUIElement* element) {
     EventLog().push_back(element->GetName() + ".Command");
 }
 
+// The button a command destroys, through its owner.
+std::unique_ptr<ButtonCustom>* doomed_button = nullptr;
+
+void DestroyOwnButton(GUIElement* element) {
+    EventLog().push_back(element->GetName() + ".Command");
+    doomed_button->reset();
+}
+
 class ButtonCustomTest : public ControlTest {
 protected:
     void SetUp() override {
@@ -142,6 +150,26 @@ TEST_F(ButtonCustomTest, MovingTheButtonLeavesNoEdgeBehind) {
     button->Move(100, 60);
     EXPECT_EQ(CountColour(form->GetWindow(), kX, kY, kW, kH, kGrey), kW * kH);
     EXPECT_EQ(Pixel(100 + kW - 1, 60 + 10), kBlack);
+}
+
+TEST_F(ButtonCustomTest, ACommandThatDestroysItsOwnButtonLeavesTheFormWorking) {
+    doomed_button = &button;
+    button->SetCommand(DestroyOwnButton);
+    auto other = std::make_unique<ButtonCustom>(form.get(), "Next");
+    other->SetName("N");
+    other->SetCommand(LogCommand);
+    other->Move(kX, 70);
+    other->Show();
+
+    ClickAt(*form, kX + 40, kY + 15);
+    ASSERT_TRUE(PumpUntil([&] { return button == nullptr; }));
+    Settle();
+    EXPECT_EQ(Commands(), 1);
+    EXPECT_EQ(CountEvents("B.Click"), 0) << "a destroyed button raises no Click";
+
+    ClickAt(*form, kX + 40, 70 + 15);
+    ASSERT_TRUE(PumpUntil([] { return CountEvents("N.Command") == 1; }));
+    doomed_button = nullptr;
 }
 
 }  // namespace
