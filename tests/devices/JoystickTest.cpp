@@ -228,7 +228,7 @@ TEST_F(JoystickTest, AnUnconfiguredOrMissingJoystickIsLogged) {
     ExpectReaderEnded();
     EXPECT_FALSE(SharedRecordExists());
     EXPECT_EQ(ReadFile("log.txt"), "Errore lettura configurazione joystick\n");
-    JoystickPoll();  // The game logs it at every poll as well.
+    JoystickPoll();  // The first poll of the run logs it too.
     EXPECT_EQ(ReadFile("log.txt"),
               "Errore lettura configurazione joystick\nErrore lettura configurazione joystick\n");
     RemoveFile("log.txt");
@@ -237,6 +237,20 @@ TEST_F(JoystickTest, AnUnconfiguredOrMissingJoystickIsLogged) {
     ExpectReaderEnded();
     EXPECT_EQ(ReadFile("log.txt"), "Could not open joystick. Use the cursor keys to move.\n");
     EXPECT_FALSE(SharedRecordExists());
+}
+
+// The game polls a hundred times a second: a configuration without JoystickEnable is
+// reported by the first poll of the run at most, never by every poll.
+TEST_F(JoystickTest, AnUnconfiguredJoystickIsNotLoggedAtEveryPoll) {
+    WriteFile("joystick.cfg", "AxisXCfg= 0\n");
+    LoadJoystickConfig();
+    ASSERT_EQ(JoystickSettings().joystick_enable, kJoystickUnset);
+    RemoveFile("log.txt");
+    for (int poll = 0; poll < 5; ++poll)
+        JoystickPoll();
+    const std::string log = FileExists("log.txt") ? ReadFile("log.txt") : std::string();
+    EXPECT_TRUE(log.empty() || log == "Errore lettura configurazione joystick\n") << log;
+    EXPECT_FALSE(JoyLeft());
 }
 
 // A record that a killed game left behind, present and pointing left, is not this run's:
