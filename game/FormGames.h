@@ -125,6 +125,7 @@ private:
     void FreePictures();
     bool HasGraphics(const char* message) const;
     void CopyWindowAreaIntoLayers(int x, int y, int w, int h, bool transparent);
+    void DamageWindowDrawing(int64_t left, int64_t top, int64_t right, int64_t bottom);
     void RecordSprites();
     // The presentation: a scaler when the window does not show the frame as it is.
     void UpdatePresentation();

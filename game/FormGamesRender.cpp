@@ -2,6 +2,7 @@
 // into the layers, and restoring what lies under a sprite.
 
 #include <algorithm>
+#include <cstdint>
 
 #include "util/Log.h"
 #include "game/FormGames.h"
@@ -144,14 +145,42 @@ void FormGames::CopyWindowAreaIntoLayers(int x, int y, int w, int h, bool transp
     if (drawn) RenderImage(drawn.get(), x, y, 0, 0, w, h, true, transparent);
 }
 
+// What the server drew reaches the layers only inside the area read back. The next frame
+// puts the buffer over everything the drawing may have touched, so the window never keeps
+// what the layers lack. Clamped to the buffer in wide arithmetic: the callers' coordinates
+// are unchecked.
+void FormGames::DamageWindowDrawing(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    if (!screen_buffer_) return;
+    const XImage* buffer = screen_buffer_->GetImage();
+    const auto clamp = [](int64_t value, int limit) {
+        return static_cast<int>(std::clamp<int64_t>(value, 0, limit));
+    };
+    const int x0 = clamp(left, buffer->width), x1 = clamp(right, buffer->width);
+    const int y0 = clamp(top, buffer->height), y1 = clamp(bottom, buffer->height);
+    damage_.Add({x0, y0, x1 - x0, y1 - y0});
+}
+
 void FormGames::RenderText(int x, int y, int w, int h, const std::string& text, Colour colour,
                            int align) {
     if (!HasGraphics(kNeedsRunAppForText)) return;
     const bool was_busy = busy_;
     busy_ = true;
     graphics_->DrawText(x, y, w, h, text, colour, kNoColour, align);
-    ShowDrawn(x, y, w == 0 ? Graphics::EstimateTextWidth(text) : w, h);
-    CopyWindowAreaIntoLayers(x, y, w == 0 ? Graphics::EstimateTextWidth(text) : w, h, true);
+    const int width = w == 0 ? Graphics::EstimateTextWidth(text) : w;
+    ShowDrawn(x, y, width, h);
+    CopyWindowAreaIntoLayers(x, y, width, h, true);
+    // Glyphs reach past the box by the font's bearings, ascent and descent: a descender below
+    // a short box, a line wider than the box moved left by its alignment.
+    const XFontStruct* font = graphics_->GetFont();
+    const int64_t before = font != nullptr ? std::max(0, -int{font->min_bounds.lbearing}) : 0;
+    const int64_t after = font != nullptr ? std::max(0, int{font->max_bounds.rbearing}) : 0;
+    const int64_t above =
+        font != nullptr ? std::max<int>(font->ascent, font->max_bounds.ascent) : h;
+    const int64_t below =
+        font != nullptr ? std::max<int>(font->descent, font->max_bounds.descent) : h;
+    const int64_t overhang = std::max(0, graphics_->TextWidth(text) - width);
+    DamageWindowDrawing(x - before - overhang, y - above, int64_t{x} + width + overhang + after,
+                        int64_t{y} + h + above + below);
     busy_ = was_busy;
 }
 

@@ -52,6 +52,8 @@ public:
     int MaxCharWidth() const;
     int TextWidth(const std::string& text) const;
     static int EstimateTextWidth(const std::string& text);
+    // The font text is drawn and measured with; null without one.
+    const XFontStruct* GetFont() const { return font_; }
 
     void PutImage(int x, int y, XImage* image);
     // w or h 0 means the image's own width or height.
