@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <csignal>
 #include <ctime>
 #include <thread>
 
@@ -19,6 +22,43 @@ int g_ticks = 0;
 void CountTick(Timer*) {
     ++g_ticks;
 }
+
+volatile sig_atomic_t g_signals = 0;
+void CountSignal(int) {
+    g_signals = g_signals + 1;
+}
+
+// Interrupts the calling thread with SIGUSR1 every 2 ms while it lives; the handler does
+// nothing but count, and is installed without SA_RESTART, so a wait underway fails with EINTR.
+class SignalStorm {
+public:
+    SignalStorm() : target_(pthread_self()) {
+        struct sigaction action {};
+        action.sa_handler = CountSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;
+        sigaction(SIGUSR1, &action, &previous_);
+        sender_ = std::thread([this] {
+            while (!stop_) {
+                pthread_kill(target_, SIGUSR1);
+                usleep(2000);
+            }
+        });
+    }
+    ~SignalStorm() {
+        stop_ = true;
+        sender_.join();
+        sigaction(SIGUSR1, &previous_, nullptr);
+    }
+    SignalStorm(const SignalStorm&) = delete;
+    SignalStorm& operator=(const SignalStorm&) = delete;
+
+private:
+    pthread_t target_;
+    struct sigaction previous_ {};
+    std::atomic<bool> stop_{false};
+    std::thread sender_;
+};
 
 class TimerTest : public XServerTest {
 protected:
@@ -92,6 +132,24 @@ TEST_F(TimerTest, TheIdleLoopSleepsWithoutATimerAndBetweenTheTicksOfOne) {
     EXPECT_LT(with.cpu_share, 0.2);
     EXPECT_LT(with.turns, 400) << "nominally 200";
     EXPECT_GT(g_ticks, 20) << "the timer ran meanwhile";
+}
+
+// A signal that interrupts the wait neither ends it early nor counts as a step: the loop
+// waits again for what is left. Each step ends on its 10 ms mark, so the ten steps of a
+// 100 ms timer cannot pass in less than the nine marks after the first.
+TEST_F(TimerTest, ASignalDuringTheWaitNeitherCutsItShortNorStopsTheTicks) {
+    Settle();
+    Timer timer(form.get(), 100);
+    timer.SetOnTick(CountTick);
+    g_signals = 0;
+    SignalStorm storm;
+    const int64_t start = MonotonicMilliseconds();
+    timer.Start();
+    EXPECT_EQ(WaitsUntilTick(), 10);
+    EXPECT_GE(MonotonicMilliseconds() - start, 90) << "interrupted waits were cut short";
+    EXPECT_EQ(WaitsUntilTick(), 10) << "the timer goes on ticking";
+    EXPECT_EQ(g_ticks, 2);
+    EXPECT_GT(g_signals, 0) << "the waits were interrupted";
 }
 
 TEST_F(TimerTest, AnIntervalOf30FiresOnTheThirdQuietWait) {
