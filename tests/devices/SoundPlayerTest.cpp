@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -70,7 +71,13 @@ std::vector<pid_t> PlayersInGroup(pid_t group) {
     while (dirent* entry = readdir(proc)) {
         const pid_t pid = static_cast<pid_t>(std::atoi(entry->d_name));
         if (pid <= 0) continue;
-        const std::string stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+        // A process may end while it is read: its file then fails, and it is no player.
+        std::string stat;
+        try {
+            stat = ReadFile("/proc/" + std::to_string(pid) + "/stat");
+        } catch (const std::exception&) {
+            continue;
+        }
         const size_t name_end = stat.rfind(')');
         if (name_end == std::string::npos) continue;
         char state = 0;
