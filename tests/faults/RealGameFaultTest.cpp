@@ -9,7 +9,6 @@
 #include <X11/keysym.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "tests/support/GameProcess.h"
 #include "tests/support/PrivateXServer.h"
@@ -145,22 +144,6 @@ TEST_F(OwnServerFaultTest, WithoutTheCoreFontTextIsDrawnInTheServersOwn) {
     EXPECT_EQ(other.Close(), 0);
 }
 
-// The window shows a picture's colours as 5-6-5 pixels, at most of a few sample places (the
-// ship and the asteroids may cover some).
-bool ShowsIn16Bits(GameProcess& game, Window window, const std::string& picture) {
-    std::ifstream file(SASSORBI_GAME_DIR "/Data/" + picture, std::ios::binary);
-    int same = 0;
-    for (int i = 0; i < 8; ++i) {
-        const int x = 60 + i * 95, y = 120 + i * 40;
-        file.seekg((y * 800 + x) * 3);
-        unsigned char rgb[3] = {};
-        file.read(reinterpret_cast<char*>(rgb), 3);
-        const unsigned long pixel = ((rgb[0] >> 3) << 11) | ((rgb[1] >> 2) << 5) | (rgb[2] >> 3);
-        same += game.Pixel(window, x, y) == pixel;
-    }
-    return same >= 6;
-}
-
 TEST_F(OwnServerFaultTest, ASixteenBitDisplayIsWarnedAboutAndStillPlayedInItsColours) {
     PrivateXServer server({"-screen", "0", "1024x768x16"});
     ASSERT_NE(server.Driver(), nullptr);
@@ -176,10 +159,10 @@ TEST_F(OwnServerFaultTest, ASixteenBitDisplayIsWarnedAboutAndStillPlayedInItsCol
         },
         10000))
         << other.Log();
-    EXPECT_TRUE(WaitFor([&] { return ShowsIn16Bits(other, window, "logo.bin"); }, 10000))
+    EXPECT_TRUE(WaitFor([&] { return other.ShowsOn(window, "logo.bin", true); }, 10000))
         << "the title picture";
     other.Tap(window, XK_g);
-    EXPECT_TRUE(WaitFor([&] { return ShowsIn16Bits(other, window, "sanmartino2.bin"); }, 10000))
+    EXPECT_TRUE(WaitFor([&] { return other.ShowsOn(window, "sanmartino2.bin", true); }, 10000))
         << "the first landmark, through the composed frames";
     other.Tap(window, XK_n);
     WaitFor([] { return false; }, 2000);

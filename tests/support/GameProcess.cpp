@@ -180,6 +180,10 @@ unsigned long GameProcess::Pixel(Window window, int x, int y) {
 }
 
 bool GameProcess::Shows(const std::string& picture) {
+    return ShowsOn(window_, picture, false);
+}
+
+bool GameProcess::ShowsOn(Window window, const std::string& picture, bool five_six_five) {
     std::ifstream file(SASSORBI_GAME_DIR "/Data/" + picture, std::ios::binary);
     int same = 0;
     for (int i = 0; i < 8; ++i) {
@@ -187,8 +191,10 @@ bool GameProcess::Shows(const std::string& picture) {
         file.seekg((y * 800 + x) * 3);
         unsigned char rgb[3] = {};
         file.read(reinterpret_cast<char*>(rgb), 3);
-        same += Pixel(window_, x, y) ==
-                static_cast<unsigned long>((rgb[0] << 16) | (rgb[1] << 8) | rgb[2]);
+        const unsigned long pixel =
+            five_six_five ? ((rgb[0] >> 3) << 11) | ((rgb[1] >> 2) << 5) | (rgb[2] >> 3)
+                          : static_cast<unsigned long>((rgb[0] << 16) | (rgb[1] << 8) | rgb[2]);
+        same += Pixel(window, x, y) == pixel;
     }
     return same >= 6;
 }

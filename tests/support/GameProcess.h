@@ -46,6 +46,8 @@ public:
     unsigned long Pixel(Window window, int x, int y);
     // Whether most of a few sample points of the game window show the named picture.
     bool Shows(const std::string& picture);
+    // The same for any window, its pixels in 24 bits or, on a 16-bit display, in 5-6-5.
+    bool ShowsOn(Window window, const std::string& picture, bool five_six_five);
     // Focuses the window and taps the key.
     void Tap(Window window, KeySym key);
     void Hold(KeySym key, bool down);
