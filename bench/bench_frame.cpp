@@ -3,7 +3,9 @@
 // and reports the median cost of each part of a frame beside the floor (one memcpy of the
 // buffer) and a deliberately naive frame. Then measures what sending part of a frame costs
 // against sending it whole, and plays the real game: its frames with damage tracking and
-// sent whole, and the process's processor share during 20 seconds of play in each mode.
+// sent whole, and the process's processor share during 20 seconds of play in each mode; then
+// the same play scaled twice and in a full-screen window. Run it on a screen of at least
+// 1920 x 1200, e.g. Xvfb -screen 0 2560x1440x24.
 
 #include <unistd.h>
 
@@ -245,6 +247,24 @@ void MeasureWholeFrames(sassorbi::Screen& screen) {
     MeasureBreakEven(form);
 }
 
+// The same play shown twice as large, and in a full-screen window of 1920 x 1080 (which
+// needs a screen at least that large; the server clips what lies past its edge).
+int MeasureScaledPlay(sassorbi::Screen* screen, double loop_cpu_percent) {
+    const bench::PlayFigures twice =
+        bench::MeasurePlay(screen, kFrames, kLoopMilliseconds, {2, 0, 0}, false);
+    std::printf("play_frame_ms_scale_2: %.3f\n", Median(twice.frames.wall_ms));
+    std::printf("play_frame_cpu_ms_scale_2: %.3f\n", Median(twice.frames.cpu_ms));
+    std::printf("loop_cpu_percent_scale_2: %.2f\n", twice.loop_cpu_percent);
+    std::printf("loop_cpu_scale_2_ratio: %.2f\n", twice.loop_cpu_percent / loop_cpu_percent);
+    const bench::PlayFigures full_screen =
+        bench::MeasurePlay(screen, kFrames, 0, {1, 1920, 1080}, false);
+    std::printf("play_frame_ms_full_screen_1920x1080: %.3f\n",
+                Median(full_screen.frames.wall_ms));
+    std::printf("play_frame_cpu_ms_full_screen_1920x1080: %.3f\n",
+                Median(full_screen.frames.cpu_ms));
+    return twice.hits + full_screen.hits;
+}
+
 }  // namespace
 
 int main() {
@@ -258,7 +278,8 @@ int main() {
     sassorbi::Screen screen("bench_frame");
     if (screen.HasError()) return 1;
     MeasureWholeFrames(screen);
-    const bench::PlayFigures play = bench::MeasurePlay(&screen, kFrames, kLoopMilliseconds);
+    const bench::PlayFigures play =
+        bench::MeasurePlay(&screen, kFrames, kLoopMilliseconds, {}, true);
     const bench::FrameTimes& damaged = play.frames;
     const bench::FrameTimes& whole = play.full_frames;
     std::printf("play_frame_ms: %.3f\n", Median(damaged.wall_ms));
@@ -269,7 +290,9 @@ int main() {
     std::printf("play_cpu_ratio: %.2f\n", Median(damaged.cpu_ms) / Median(whole.cpu_ms));
     std::printf("loop_cpu_percent: %.2f\n", play.loop_cpu_percent);
     std::printf("loop_full_cpu_percent: %.2f\n", play.loop_full_cpu_percent);
-    if (play.hits != 0) std::printf("ticks out of play: %d\n", play.hits);
+    int hits = play.hits;
+    hits += MeasureScaledPlay(&screen, play.loop_cpu_percent);
+    if (hits != 0) std::printf("ticks out of play: %d\n", hits);
     for (const char* file :
          {"back.bin", "rock.bin", "ship.bin", "gem.bin", "joystick.cfg", "log.txt"}) {
         unlink(file);
