@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots under a virtual X server: the game's title, a level in
-# play and the name dialog at game over, and the toolkit gallery. Needs a build (./play.sh
+# play and the name dialog at game over, the toolkit gallery, and the game in full screen
+# on a 1920 x 1080 screen under a window manager. Needs a build (./play.sh
 # or ./test.sh first). Writes docs/screenshots/*.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -65,4 +66,21 @@ if [ -x "$build/game/gallery" ]; then
     sleep 1
     shot_window "$gallery" gallery.png
 fi
+# Full screen goes through a window manager: a second server of a common size, with openbox.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$scratch/display-full" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$scratch/display-full" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display-full")"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+(cd "$scratch/game" && ./sassorbi >/dev/null 2>&1) &
+pids+=($!)
+game=$(wait_window "Sassorbi ")
+sleep 3
+xdotool key --window "$game" g
+sleep 2.5
+xdotool key --window "$game" F11
+sleep 2
+xwd -root -silent | convert xwd:- "$out/full-screen.png"
 echo "screenshots in $out"
