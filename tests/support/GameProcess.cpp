@@ -135,25 +135,36 @@ Window GameProcess::FindWindow(const std::string& title_prefix, int timeout_ms) 
     Window found = 0;
     WaitFor(
         [&] {
-            Window root, parent, *children = nullptr;
-            unsigned count = 0;
-            XQueryTree(driver_, DefaultRootWindow(driver_), &root, &parent, &children, &count);
-            for (unsigned i = 0; i < count && found == 0; ++i) {
-                XWindowAttributes attributes{};
-                XTextProperty name{};
-                if (!XGetWindowAttributes(driver_, children[i], &attributes) ||
-                    attributes.map_state != IsViewable ||
-                    !XGetWMName(driver_, children[i], &name)) {
-                    continue;
-                }
-                const std::string title(reinterpret_cast<char*>(name.value), name.nitems);
-                XFree(name.value);
-                if (title.rfind(title_prefix, 0) == 0) found = children[i];
-            }
-            if (children != nullptr) XFree(children);
+            found = TitledWindow(DefaultRootWindow(driver_), title_prefix, 0);
             return found != 0;
         },
         timeout_ms);
+    return found;
+}
+
+// Under a window manager the program's windows sit inside the manager's frames, which are
+// the root's children: the search goes a few levels down.
+Window GameProcess::TitledWindow(Window parent_window, const std::string& title_prefix, int depth) {
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(driver_, parent_window, &root, &parent, &children, &count)) return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && found == 0; ++i) {
+        XWindowAttributes attributes{};
+        if (!XGetWindowAttributes(driver_, children[i], &attributes) ||
+            attributes.map_state != IsViewable) {
+            continue;
+        }
+        XTextProperty name{};
+        if (XGetWMName(driver_, children[i], &name)) {
+            const std::string title(reinterpret_cast<char*>(name.value), name.nitems);
+            XFree(name.value);
+            if (title.rfind(title_prefix, 0) == 0) found = children[i];
+        } else if (depth < kFrameDepth) {
+            found = TitledWindow(children[i], title_prefix, depth + 1);
+        }
+    }
+    if (children != nullptr) XFree(children);
     return found;
 }
 

@@ -38,7 +38,8 @@ public:
     // Sweeps the ship left and right until the name dialog opens, which it returns (or 0).
     Window PlayUntilGameOver(int timeout_ms);
 
-    // The first viewable top-level window whose title starts with the prefix, or 0.
+    // The first viewable top-level window whose title starts with the prefix, or 0; under a
+    // window manager, the client window inside the manager's frame.
     Window FindWindow(const std::string& title_prefix, int timeout_ms);
     // The same for the program's main window, which Shows and Close then use.
     Window WaitForMainWindow(const std::string& title_prefix, int timeout_ms);
@@ -56,6 +57,10 @@ public:
     std::string Log() const;
 
 private:
+    // Frames of a window manager nest a client this deep at most.
+    static constexpr int kFrameDepth = 3;
+    Window TitledWindow(Window parent, const std::string& title_prefix, int depth);
+
     Display* driver_;
     std::string program_;
     std::string folder_;  // where it starts, when not here

@@ -175,12 +175,16 @@ std::string XServerTest::TextProperty(Window window, const char* name) {
 }
 
 std::vector<unsigned long> XServerTest::CardinalListProperty(Window window, const char* name) {
+    return CardinalNumbers(driver_, window, name);
+}
+
+std::vector<unsigned long> CardinalNumbers(Display* display, Window window, const char* name) {
     Atom type = None;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::vector<unsigned long> numbers;
-    XGetWindowProperty(driver_, window, XInternAtom(driver_, name, False), 0, 1 << 20, False,
+    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1 << 20, False,
                        XA_CARDINAL, &type, &format, &count, &after, &data);
     // Xlib hands format 32 data over as longs, sign-extended.
     if (type == XA_CARDINAL && format == 32) {
@@ -193,19 +197,23 @@ std::vector<unsigned long> XServerTest::CardinalListProperty(Window window, cons
 }
 
 std::vector<std::string> XServerTest::AtomListProperty(Window window, const char* name) {
+    return AtomNames(driver_, window, name);
+}
+
+std::vector<std::string> AtomNames(Display* display, Window window, const char* name) {
     Atom type;
     int format;
     unsigned long count, after;
     unsigned char* data = nullptr;
     std::vector<std::string> names;
-    if (XGetWindowProperty(driver_, window, XInternAtom(driver_, name, False), 0, 64, False,
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 64, False,
                            XA_ATOM, &type, &format, &count, &after, &data) != Success ||
         data == nullptr) {
         return names;
     }
     const auto* atoms = reinterpret_cast<const Atom*>(data);
     for (unsigned long i = 0; i < count; ++i) {
-        char* atom_name = XGetAtomName(driver_, atoms[i]);
+        char* atom_name = XGetAtomName(display, atoms[i]);
         names.emplace_back(atom_name);
         XFree(atom_name);
     }
@@ -214,9 +222,13 @@ std::vector<std::string> XServerTest::AtomListProperty(Window window, const char
 }
 
 XSizeHints XServerTest::NormalHints(Window window) {
+    return SizeHints(driver_, window);
+}
+
+XSizeHints SizeHints(Display* display, Window window) {
     XSizeHints hints{};
     long supplied = 0;
-    XGetWMNormalHints(driver_, window, &hints, &supplied);
+    XGetWMNormalHints(display, window, &hints, &supplied);
     return hints;
 }
 

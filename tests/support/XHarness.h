@@ -74,4 +74,9 @@ private:
     Form* main_ = nullptr;
 };
 
+// The same read-backs on any connection (a server of a test's own).
+std::vector<std::string> AtomNames(Display* display, Window window, const char* name);
+std::vector<unsigned long> CardinalNumbers(Display* display, Window window, const char* name);
+XSizeHints SizeHints(Display* display, Window window);
+
 }  // namespace sassorbi::testing

@@ -2,12 +2,11 @@
 // manager are the same messages EventLoopTest sends; tools/monkey.sh closes through openbox.
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <memory>
 
+#include "tests/support/WindowManager.h"
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
@@ -17,39 +16,16 @@ class WindowManagerTest : public XServerTest {
 protected:
     void SetUp() override {
         XServerTest::SetUp();
-        wm_ = fork();
-        if (wm_ == 0) {
-            execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        ASSERT_TRUE(PumpUntil([&] { return ManagesNewWindows(); }, 10000))
-            << "openbox did not start";
+        wm_ = std::make_unique<WindowManager>(driver());
+        ASSERT_TRUE(wm_->Running()) << "openbox did not start";
     }
 
     void TearDown() override {
-        kill(wm_, SIGTERM);
-        waitpid(wm_, nullptr, 0);
+        wm_.reset();
         XServerTest::TearDown();
     }
 
-    // The window manager is ready once it frames a window that is mapped now; it announces
-    // itself before it has finished taking over the screen.
-    bool ManagesNewWindows() {
-        Window root = DefaultRootWindow(driver());
-        Window probe = XCreateSimpleWindow(driver(), root, 0, 0, 10, 10, 0, 0, 0);
-        XMapWindow(driver(), probe);
-        XSync(driver(), False);
-        usleep(50 * 1000);
-        Window parent = root, *children = nullptr;
-        unsigned count = 0;
-        XQueryTree(driver(), probe, &root, &parent, &children, &count);
-        if (children != nullptr) XFree(children);
-        XDestroyWindow(driver(), probe);
-        XSync(driver(), False);
-        return parent != root;
-    }
-
-    pid_t wm_ = 0;
+    std::unique_ptr<WindowManager> wm_;
 };
 
 // Under a manager the size hints fix the size: the program's own resize must move them
