@@ -156,12 +156,18 @@ void OnMotion(Form* form, const XMotionEvent& event) {
     if (form_ref) form->MouseMove(event.x, event.y);
 }
 
+// A window manager's own notice (sent, not the server's) tells the place on the root, and
+// may come before the server has made the size it announces: the size is taken only from
+// the server's notice, which always follows a real change, so a resize is never missed.
 void OnConfigure(Form* form, const XConfigureEvent& event) {
     ElementRef form_ref(form);
-    const Size size = form->GetSize();
-    // Resized sees the old size still stored.
-    if (event.width != size.width || event.height != size.height) form->Resized();
-    if (form_ref) form->SetBounds(event.x, event.y, event.width, event.height);
+    Size size = form->GetSize();
+    if (!event.send_event) {
+        // Resized sees the old size still stored.
+        if (event.width != size.width || event.height != size.height) form->Resized();
+        size = {event.width, event.height};
+    }
+    if (form_ref) form->SetBounds(event.x, event.y, size.width, size.height);
 }
 
 // Whoever pings (a window manager, a watchdog) learns that events are still handled: the

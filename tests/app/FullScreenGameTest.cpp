@@ -290,7 +290,8 @@ TEST_F(FullScreenGameTest, ClosingInFullScreenEndsTheGameAndLeavesNoChild) {
 
 // At game over in full screen the name dialog opens over the game as the player sees it:
 // centred on the screen-sized window (not where an 800 x 600 window would have its centre)
-// give or take the manager's frame around the dialog, and stacked above the game.
+// give or take the manager's frame around the dialog, and stacked above the game. F11 then
+// leaves full screen without counting as the key that leaves the scores.
 TEST_F(FullScreenGameTest, TheNameDialogOpensCentredOverTheFullScreenGame) {
     ASSERT_NO_FATAL_FAILURE(Start("1920x1080x24"));
     TapF11();
@@ -310,6 +311,18 @@ TEST_F(FullScreenGameTest, TheNameDialogOpensCentredOverTheFullScreenGame) {
     EXPECT_LE(std::abs(centre_x - 960), static_cast<int>(frame[0] + frame[1]) + 1) << centre_x;
     EXPECT_LE(std::abs(centre_y - 540), static_cast<int>(frame[2] + frame[3]) + 1) << centre_y;
     EXPECT_GT(StackingIndex(dialog), StackingIndex(window_)) << "the dialog is above the game";
+
+    // With the score stored any key goes back to the title, but F11 is no key of the game's.
+    for (KeySym key : {XK_e, XK_v, XK_a, XK_Return})
+        game_->Tap(dialog, key);
+    ASSERT_TRUE(WaitFor(
+        [] { return std::filesystem::exists("Data/Sassorbi/Score/Classifica.txt"); }, 5000));
+    TapF11();
+    ASSERT_TRUE(WaitFor([&] { return HasSize(kWidth, kHeight); }, 10000));
+    EXPECT_FALSE(WaitFor([&] { return game_->Shows("logo.bin"); }, 3000)) << "F11 left the scores";
+    EXPECT_TRUE(game_->Shows("gameover.bin"));
+    game_->Tap(window_, XK_space);
+    EXPECT_TRUE(WaitFor([&] { return game_->Shows("logo.bin"); }, 10000)) << "a key does";
     EXPECT_EQ(game_->Close(), 0);
 }
 

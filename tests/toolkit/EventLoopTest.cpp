@@ -240,6 +240,31 @@ TEST_F(EventLoopTest, ASizeChangeRaisesResizedBeforeTheNewSizeIsStoredAndAMoveDo
     EXPECT_EQ(form->GetHeight(), 220);
 }
 
+// A manager announces a new size in a notice of its own before the server has made it: the
+// resize is raised by the server's notice, when the window has the size, not by the early one.
+TEST_F(EventLoopTest, AManagersEarlyNoticeOfASizeDoesNotHideTheRealResize) {
+    static int actual_width_seen = 0;
+    form->SetOnResize([](GUIElement* element) {
+        EventLog().push_back("F.Resize");
+        actual_width_seen = element->GetActualWidth();
+    });
+    XEvent notice{};
+    notice.xconfigure.type = ConfigureNotify;
+    notice.xconfigure.event = notice.xconfigure.window = form->GetWindow();
+    notice.xconfigure.x = 70;
+    notice.xconfigure.y = 80;
+    notice.xconfigure.width = 340;
+    notice.xconfigure.height = 220;
+    XSendEvent(driver(), form->GetWindow(), False, StructureNotifyMask, &notice);
+    Settle();
+    EXPECT_EQ(CountEvents("F.Resize"), 0);
+    XResizeWindow(driver(), form->GetWindow(), 340, 220);
+    XSync(driver(), False);
+    ASSERT_TRUE(WaitForEvent("F.Resize"));
+    EXPECT_EQ(actual_width_seen, 340);
+    EXPECT_EQ(form->GetWidth(), 340);
+}
+
 class CountingForm : public Form {
 public:
     void OnUserMessage() override { ++user_messages; }
