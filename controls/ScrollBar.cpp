@@ -16,6 +16,11 @@ constexpr Colour kFrameLight = 0xDDDDDD;
 // Each arrow takes 21 pixels at its end of the bar.
 constexpr int kArrowLength = 21;
 
+// A segment needs two pixels for its thumb to show: the fill leaves out its last column.
+int MostSegments(int track) {
+    return std::max(track / 2, 1);
+}
+
 int16_t Coordinate(int value) {
     return static_cast<int16_t>(value);
 }
@@ -144,22 +149,29 @@ void ScrollBar::RaiseScroll(int value) {
     if (on_scroll_ != nullptr) on_scroll_(this, static_cast<int64_t>(value) * 10, value);
 }
 
-// A zero (or reversed) range is one page: nothing divides by a page count of 0.
+// A zero (or reversed) range is one page: nothing divides by a page count of 0. Ranges up
+// to the whole int range are counted in 64 bits.
 ScrollBar::Pages ScrollBar::GetPages() const {
     Pages pages{};
     pages.track = std::max((vertical_ ? GetHeight() : GetWidth()) - 2 * kArrowLength, 1);
-    const int range = std::max(maximum_ - minimum_, 0);
-    pages.count = std::max(range / pages.track + (range % pages.track != 0 ? 1 : 0), 1);
-    pages.current = (position_ - minimum_) / pages.track;
-    pages.segment = pages.track / pages.count;
-    pages.extra = pages.track % pages.count;
+    const int64_t range = std::max<int64_t>(int64_t{maximum_} - minimum_, 0);
+    pages.count = std::max<int64_t>((range + pages.track - 1) / pages.track, 1);
+    pages.current = (int64_t{position_} - minimum_) / pages.track;
+    pages.segments = static_cast<int>(std::min<int64_t>(pages.count, MostSegments(pages.track)));
+    pages.segment = pages.track / pages.segments;
+    pages.extra = pages.track % pages.segments;
     return pages;
+}
+
+// The first page lies track x (count - 1) < range past the minimum: the sum stays an int.
+int ScrollBar::PagePosition(const Pages& pages, int64_t page) const {
+    return static_cast<int>(minimum_ + pages.track * page);
 }
 
 void ScrollBar::StepPage(int delta) {
     const Pages pages = GetPages();
-    const int page = std::clamp(pages.current + delta, 0, pages.count - 1);
-    const int position = minimum_ + pages.track * page;
+    const int64_t page = std::clamp<int64_t>(pages.current + delta, 0, pages.count - 1);
+    const int position = PagePosition(pages, page);
     if (position == position_) return;
     ElementRef self(this);
     position_ = position;
@@ -175,7 +187,7 @@ bool ScrollBar::PickPage(int x, int y) {
         });
     if (start == segment_starts_.end()) return false;
     const int index = static_cast<int>(start - segment_starts_.begin());
-    const int position = minimum_ + pages.track * index;
+    const int position = PagePosition(pages, pages.FirstPageOf(index));
     if (position == position_) return false;
     position_ = position;
     ElementRef self(this);
@@ -223,15 +235,15 @@ void ScrollBar::PaintArrows(Graphics& graphics, int x, int y, int w, int h, Colo
 // thumb never leaves the track.
 void ScrollBar::PaintSegments(Graphics& graphics, int x, int y, int w, int h, Colour fore) {
     const Pages pages = GetPages();
-    for (int i = 0; i < pages.count; ++i) {
+    for (int i = 0; i < pages.segments; ++i) {
         const int offset = kArrowLength + i * pages.segment;
         segment_starts_.push_back(vertical_ ? XPoint{Coordinate(x), Coordinate(y + offset)}
                                             : XPoint{Coordinate(x + offset), Coordinate(y)});
     }
     if (pages.count <= 1) return;
-    const int page = std::clamp(pages.current, 0, pages.count - 1);
-    const int offset = kArrowLength + page * pages.segment;
-    const int length = pages.segment + (page == pages.count - 1 ? pages.extra : 0);
+    const int segment = pages.SegmentOf(std::clamp<int64_t>(pages.current, 0, pages.count - 1));
+    const int offset = kArrowLength + segment * pages.segment;
+    const int length = pages.segment + (segment == pages.segments - 1 ? pages.extra : 0);
     if (vertical_) {
         graphics.FillRectangle(x + 2, y + offset, w - 2, length, 0, kNoColour, fore);
     } else {

@@ -50,12 +50,19 @@ public:
     const std::vector<XPoint>& GetSegmentStarts() const { return segment_starts_; }
 
     // How the track is cut into pages, from the current size, range and position.
+    // A range of more pages than the track has room for shows a segment every two pixels,
+    // each standing for an equal share of the pages.
     struct Pages {
-        int track;    // track length in pixels, and page size in value units
-        int count;    // pages, at least one
-        int current;  // page of the position
-        int segment;  // pixels per segment
-        int extra;    // pixels the last segment has in addition
+        int track;        // track length in pixels, and page size in value units
+        int64_t count;    // pages, at least one
+        int64_t current;  // page of the position
+        int segments;     // segments drawn: one per page, at most one per two pixels
+        int segment;      // pixels per segment
+        int extra;        // pixels the last segment has in addition
+
+        // Rounded up, so that the segment of a segment's first page is that segment.
+        int64_t FirstPageOf(int index) const { return (index * count + segments - 1) / segments; }
+        int SegmentOf(int64_t page) const { return static_cast<int>(page * segments / count); }
     };
     Pages GetPages() const;
 
@@ -63,6 +70,7 @@ private:
     void ApplySizeRules();
     void PaintArrows(Graphics& graphics, int x, int y, int w, int h, Colour fore);
     void PaintSegments(Graphics& graphics, int x, int y, int w, int h, Colour fore);
+    int PagePosition(const Pages& pages, int64_t page) const;
     // Moves the position by whole pages; Paint and OnScroll when it changed.
     void StepPage(int delta);
     // The page of the segment under the pointer; false when there is none.

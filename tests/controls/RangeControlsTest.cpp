@@ -4,6 +4,7 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <limits>
 #include <utility>
 
@@ -207,6 +208,30 @@ TEST_F(RangeControlsTest, ClicksOnTheArrowsTurnPagesAndOnTheTrackPickOne) {
     ClickAt(*form, 20 + 5, 110);
     ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 3; }));
     EXPECT_EQ(bar->GetPosition(), 400);
+}
+
+// More pages than the track has room for: a segment every two pixels stands for an equal
+// share of them, so the thumb shows and every part of the range can be picked, up to the
+// whole int range. A segment's last pixel picks it, as with wider segments.
+TEST_F(RangeControlsTest, AScrollBarWithMorePagesThanPixelsShowsASegmentEveryTwoPixels) {
+    auto bar = MakeScrollBar(0, 1000000, 142);
+    EXPECT_EQ(bar->GetPages().count, 10000);
+    EXPECT_EQ(bar->GetSegmentStarts().size(), 50u);
+    ClickAt(*form, 20 + 21 + 50, 110);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 1; }));
+    EXPECT_EQ(bar->GetPosition(), 480000) << "segment 24 of 50 starts at page 4800 of 10000";
+    EXPECT_EQ(Count(20 + 21 + 48, 102, 1, 18, kBlack), 18) << "the thumb";
+    EXPECT_EQ(Count(20 + 21, 102, 48, 18, kBlack), 0);
+
+    auto whole = MakeScrollBar(INT_MIN, INT_MAX, 142);
+    whole->Move(20, 150);
+    ClickAt(*form, 20 + 21 + 100, 160);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 2; }));
+    EXPECT_GT(whole->GetPosition(), INT_MAX / 100 * 95) << "the last segment, near the end";
+    EXPECT_EQ(Count(20 + 21 + 98, 152, 1, 18, kBlack), 18);
+    ClickAt(*form, 20 + 21, 160);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 3; }));
+    EXPECT_EQ(whole->GetPosition(), INT_MIN);
 }
 
 TEST_F(RangeControlsTest, OnePageOrAnEmptyRangeShowsNoThumbAndNeverScrolls) {
