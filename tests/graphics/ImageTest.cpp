@@ -49,6 +49,20 @@ TEST_F(ImageTest, ATwoPixelPictureFileShowsRedThenBlue) {
     EXPECT_EQ(Pixel(51, 50), 0x0000FFu);
 }
 
+// A one-pixel column is a whole picture too, and so is the last column of a wider one that a
+// source offset leaves.
+TEST_F(ImageTest, PicturesOnePixelWideAreDrawn) {
+    ClientImage column = Image(Solid(1, 3, 0xFF0000), 1, 3);
+    ClientImage square = Image(Solid(4, 4, 0x00FF00), 4, 4);
+    Graphics graphics(form.get());
+    graphics.PutImage(10, 10, column.get());
+    graphics.PutImage(20, 10, 4, 4, square.get(), 3, 0);
+    EXPECT_EQ(Pixel(10, 12), 0xFF0000u);
+    EXPECT_EQ(Pixel(11, 12), kGrey);
+    EXPECT_EQ(Pixel(20, 13), 0x00FF00u);
+    EXPECT_EQ(Pixel(21, 13), kGrey) << "only the column the offset leaves";
+}
+
 TEST_F(ImageTest, AShortPictureFileIsFilledWithBlackAndNamedInTheLog) {
     WriteFile("short.bin", std::string("\x10\x20\x30", 3));
     ::testing::internal::CaptureStdout();
