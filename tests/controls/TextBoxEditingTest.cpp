@@ -39,6 +39,17 @@ protected:
         Settle();
     }
 
+    // What the edits painted cell by cell must be what painting the whole box shows.
+    void ExpectAsAfterAFullRepaint(TextBoxCustom& box, const std::string& step) {
+        const Point at = box.GetLocation();
+        const auto area = [&] {
+            return Pixels(form->GetWindow(), at.x, at.y, box.GetWidth(), box.GetHeight());
+        };
+        const std::vector<unsigned long> edited = area();
+        box.Redraw();
+        EXPECT_EQ(edited, area()) << "after " << step;
+    }
+
     bool beep_sound = true;
     std::unique_ptr<Form> form;
 };
@@ -106,6 +117,32 @@ TEST_F(TextBoxEditingTest, DateModeAddsTheSeparatorsAndBackspaceTakesOneWithItsD
     Tap(XK_BackSpace);
     EXPECT_EQ(second->GetText(), "1");
     EXPECT_EQ(second->GetCaret(), 1);
+}
+
+TEST_F(TextBoxEditingTest, DateEditsPaintWhatAFullRepaintShows) {
+    auto box = MakeBox("");
+    box->SetDateMode(true);
+    ShowFocused(*box);
+    for (char digit : std::string("12032024")) {
+        Type(std::string(1, digit));
+        ExpectAsAfterAFullRepaint(*box, std::string("typing ") + digit);
+    }
+    const std::pair<KeySym, const char*> keys[] = {
+        {XK_Left, "Left"},
+        {XK_Left, "Left"},
+        {XK_Left, "Left"},
+        {XK_Left, "Left to the second separator"},
+        {XK_Left, "Left over it"},
+        {XK_Right, "Right over it"},
+        {XK_BackSpace, "Backspace with the separator"},
+        {XK_Left, "Left"},
+        {XK_BackSpace, "Backspace with the first separator"}};
+    for (const auto& [key, step] : keys) {
+        Tap(key);
+        ExpectAsAfterAFullRepaint(*box, step);
+    }
+    EXPECT_EQ(box->GetText(), "10/20/24");
+    EXPECT_EQ(box->GetCaret(), 1);
 }
 
 TEST_F(TextBoxEditingTest, DateModeOnACreatedBoxStillTakesTenCharactersAtMost) {
