@@ -78,6 +78,12 @@ TEST_F(TextBoxTest, TheBevelSinksTheBoxAndTheCaretCellShowsOnlyWhileFocused) {
     EXPECT_EQ(PixelAt(form->GetWindow(), kX + w - 2, kY + 10), kWhite);
     EXPECT_EQ(PixelAt(form->GetWindow(), kX + 10, kY + h - 1), kBlack);
     EXPECT_EQ(Count(*box, kCaret), 0);
+    const auto grey_strip = [&](int x, int y, int sw, int sh) {
+        return CountColour(form->GetWindow(), x, y, sw, sh, kGrey) == sw * sh;
+    };
+    EXPECT_TRUE(grey_strip(kX - 2, kY - 2, w + 4, 2) && grey_strip(kX - 2, kY + h, w + 4, 2) &&
+                grey_strip(kX - 2, kY, 2, h) && grey_strip(kX + w, kY, 2, h))
+        << "the bevel stays inside the box";
 
     box->SetFocus();
     EXPECT_EQ(Application::GetFocusedElement(), box.get());
