@@ -5,6 +5,7 @@
 
 #include "game/Sprite.h"
 #include "tests/game/GameFixture.h"
+#include "tests/support/LogMark.h"
 #include "toolkit/Application.h"
 
 namespace sassorbi::testing {
@@ -101,10 +102,9 @@ TEST_F(FormGamesTest, TextRunningPastTheWindowReachesTheLayersWhereItShows) {
 TEST_F(FormGamesTest, RestoringPastThePictureEndIsLoggedAndClamped) {
     const ClientImage red = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
     game->RenderImage(red.get(), 0, 140, 10, 10, true, false);
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     game->RipristinaSfondo(0, 140, 10, 20, FormGames::RestoreFrom::kBackground);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer\n");
+    EXPECT_EQ(log.Take(), "RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer\n");
     EXPECT_EQ(Static(5, 149), kBlue);
 }
 
@@ -119,25 +119,22 @@ TEST_F(FormGamesTest, RestoringFromANegativeOriginRestoresOnlyThePartInsideThePi
     game->RipristinaSfondo(0, -10, 5, 20, FormGames::RestoreFrom::kBackground);
     EXPECT_EQ(Buffer(2, 9), kBlue);
     EXPECT_EQ(Buffer(2, 10), 0xFF0000u) << "y = -10 and h = 20 end at row 9";
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     game->RipristinaSfondo(20, -10, 5, kHeight + 10, FormGames::RestoreFrom::kBackground);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "it ends at the last row";
+    EXPECT_EQ(log.Take(), "") << "it ends at the last row";
     EXPECT_EQ(Buffer(22, kHeight - 1), kBlue);
-    ::testing::internal::CaptureStdout();
     game->RipristinaSfondo(40, -10, 5, kHeight + 20, FormGames::RestoreFrom::kBackground);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer\n");
+    EXPECT_EQ(log.Take(), "RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer\n");
     EXPECT_EQ(Buffer(42, kHeight - 1), kBlue);
 }
 
 TEST_F(FormGamesTest, MissingFilesAreNamedInTheLogAndKeepTheCurrentPictures) {
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     game->RenderSfondo("nothing.bin");
     ClientImage image;
     int64_t size = 0;
     EXPECT_FALSE(game->LoadImageFile("none.bin", 2, 2, &image, &size));
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "nothing.bin: non trovato\nnone.bin: non trovato\n");
+    EXPECT_EQ(log.Take(), "nothing.bin: non trovato\nnone.bin: non trovato\n");
     EXPECT_EQ(Buffer(0, 0), kBlue);
 }
 
@@ -177,11 +174,10 @@ TEST_F(FormGamesTest, ClosingTheWindowStopsTheTimerAndEndsTheLoop) {
 TEST(FormGamesBeforePaintTest, RenderingBeforeTheFirstPaintOnlySaysWhy) {
     TempFolder folder;
     FormGames game(nullptr, "no screen", 100, 100);
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     game.RenderText(0, 0, "text", 0xFFFFFF);
     game.RenderSfondo("any.bin");
-    const std::string out = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out,
+    EXPECT_EQ(log.Take(),
               "RenderText(): E' possibile scrivere nel metodo RunApp o nei metodi successivi.\n"
               "RenderSfondo(file): E' possibile caricare lo sfondo nel metodo RunApp o nei metodi "
               "successivi.\n");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "graphics/BmpReaders.h"
+#include "tests/support/LogMark.h"
 #include "tests/support/TempFolder.h"
 #include "tests/tools/BmpBuilder.h"
 #include "util/Files.h"
@@ -140,11 +141,9 @@ TEST_F(BmpReaderTest, PalettesOfTwoSixteenAnd256EntriesWithIndicesPastThemBlack)
 
 // Each reader refuses the file with an empty result and one line naming it and the reason.
 void ExpectRefused(const std::string& path, const std::string& reason, int bits) {
-    RemoveFile("log.txt");
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     EXPECT_TRUE(ReaderFor(bits)(path).empty()) << path;
-    ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(ReadFile("log.txt"), "BMP file refused: " + path + " (" + reason + ")\n");
+    EXPECT_EQ(log.Take(), "BMP file refused: " + path + " (" + reason + ")\n");
 }
 
 std::string Good24() {

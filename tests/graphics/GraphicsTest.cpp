@@ -4,6 +4,7 @@
 
 #include "graphics/Graphics.h"
 #include "graphics/XOwners.h"
+#include "tests/support/LogMark.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 #include "util/Files.h"
@@ -121,9 +122,9 @@ TEST_F(GraphicsTest, DrawsOnAPixmapAndReadsBackOnlyWhatThePixmapHolds) {
 }
 
 TEST(GraphicsWithoutDisplayTest, SaysItHasNoContextAndEveryOperationIsSafe) {
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     Graphics graphics(nullptr);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Errore nella creazione del GC\n");
+    EXPECT_EQ(log.Take(), "Errore nella creazione del GC\n");
     EXPECT_FALSE(graphics.HasContext());
     graphics.FillRectangle(0, 0, 10, 10, 1, 0, 0);
     graphics.DrawText(0, 0, 100, 20, "text", 0, 0, 0);

@@ -6,6 +6,7 @@
 #include "graphics/Graphics.h"
 #include "graphics/MyImage.h"
 #include "graphics/PictureFile.h"
+#include "tests/support/LogMark.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 
@@ -65,10 +66,9 @@ TEST_F(ImageTest, PicturesOnePixelWideAreDrawn) {
 
 TEST_F(ImageTest, AShortPictureFileIsFilledWithBlackAndNamedInTheLog) {
     WriteFile("short.bin", std::string("\x10\x20\x30", 3));
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     const std::vector<uint8_t> rgb = ReadPictureFile("short.bin", 2, 2);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "Picture file too short: short.bin (3 of 12 bytes)\n");
+    EXPECT_EQ(log.Take(), "Picture file too short: short.bin (3 of 12 bytes)\n");
     EXPECT_EQ(rgb, (std::vector<uint8_t>{0x10, 0x20, 0x30, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
     WriteFile("long.bin", std::string(30, '\x7F'));
@@ -79,11 +79,9 @@ TEST_F(ImageTest, AShortPictureFileIsFilledWithBlackAndNamedInTheLog) {
 // X sizes are 16-bit: a larger side is refused before anything is allocated or read.
 TEST_F(ImageTest, APictureWiderOrTallerThanXCanShowIsRefused) {
     WriteFile("tiny.bin", std::string("\x10\x20\x30", 3));
-    ::testing::internal::CaptureStdout();
     EXPECT_TRUE(ReadPictureFile("tiny.bin", 32768, 1).empty());
     EXPECT_TRUE(ReadPictureFile("tiny.bin", 1, 32768).empty());
     EXPECT_EQ(ReadPictureFile("tiny.bin", 32767, 1).size(), 32767u * 3) << "the largest side";
-    ::testing::internal::GetCapturedStdout();
     const std::vector<uint8_t> rgb(32768 * 3, 0x40);
     EXPECT_EQ(MyImage::CreateImageFromRGB(form.get(), rgb.data(), 32768, 1), nullptr);
     EXPECT_NE(MyImage::CreateImageFromRGB(form.get(), rgb.data(), 32767, 1), nullptr);
@@ -107,10 +105,10 @@ TEST_F(ImageTest, AnOddWidthEmbeddedPictureIgnoresTheLastLowNibble) {
 }
 
 TEST_F(ImageTest, TheSupportedLayoutLogsNoWarningHoweverManyImagesAreBuilt) {
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     for (int width = 1; width <= 9; ++width)
         Image(Solid(width, 3, 0x123456), width, 3);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(log.Take(), "");
     EXPECT_EQ(MyImage::ixRosso, 2);
     EXPECT_EQ(MyImage::ixVerde, 1);
     EXPECT_EQ(MyImage::ixBlu, 0);

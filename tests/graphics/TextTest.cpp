@@ -7,6 +7,7 @@
 #include "graphics/Graphics.h"
 #include "graphics/SharedFont.h"
 #include "graphics/XOwners.h"
+#include "tests/support/LogMark.h"
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
@@ -166,9 +167,9 @@ TEST_F(TextTest, TheBackgroundOfABoxCoversOnePixelLessInWidth) {
 
 TEST_F(TextTest, AMissingFontStillDrawsAndMeasuresWithTheServersDefault) {
     form->GetFontSpec()->SetFamily("no-such-family");
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     Graphics graphics(form.get());
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "XLoadQueryFont failed\n");
+    EXPECT_EQ(log.Take(), "XLoadQueryFont failed\n");
     EXPECT_GT(graphics.TextWidth("abc"), 0);
     EXPECT_GT(graphics.TextHeight(), 0);
     graphics.DrawText(10, 10, 100, 20, "abc", kInk, kPaper, 0);

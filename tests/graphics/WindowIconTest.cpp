@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "graphics/WindowIcon.h"
+#include "tests/support/LogMark.h"
 #include "tests/support/TempFolder.h"
 #include "util/Files.h"
 
@@ -29,11 +30,9 @@ class WindowIconTest : public TempFolderTest {
 protected:
     // Reads the file and returns what the log says about it.
     std::string ReadLogged(const std::string& path, std::vector<unsigned long>* icon) {
-        RemoveFile("log.txt");
-        ::testing::internal::CaptureStdout();
+        LogMark log;
         *icon = ReadWindowIcon(path);
-        ::testing::internal::GetCapturedStdout();
-        return ReadFile("log.txt");
+        return log.Take();
     }
 };
 

@@ -12,10 +12,13 @@ class LogMark {
 public:
     LogMark() : start_(ReadFile("log.txt").size()) {}
 
-    // A log cleared since the mark gained all it now holds.
-    std::string Added() const {
+    // What the log gained since the mark, all of it when it was cleared meanwhile; the mark
+    // moves to the end.
+    std::string Take() {
         const std::string log = ReadFile("log.txt");
-        return log.size() >= start_ ? log.substr(start_) : log;
+        const std::string gained = log.size() >= start_ ? log.substr(start_) : log;
+        start_ = log.size();
+        return gained;
     }
 
 private:

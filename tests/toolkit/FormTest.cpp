@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "tests/support/LogMark.h"
 #include "tests/support/ProbeControl.h"
 #include "tests/support/XHarness.h"
 #include "toolkit/Application.h"
@@ -144,9 +145,9 @@ TEST_F(FormTest, FormsTakeIdsAtCreationAfterControlsCreatedEarlier) {
 
 TEST_F(FormTest, CreatingWithoutAScreenLogsAndCreatesNothing) {
     Form form;
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     form.Show();
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "E' necessario impostare il display\n");
+    EXPECT_EQ(log.Take(), "E' necessario impostare il display\n");
     EXPECT_FALSE(form.IsCreated());
     EXPECT_EQ(form.GetWindow(), 0u);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "tests/support/LogMark.h"
 #include "tests/support/ProbeControl.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
@@ -116,11 +117,10 @@ TEST(RegistryTest, RemovingAnUnregisteredElementLogsItsKindTheCountAndItsId) {
     ProbeControl probe(&board.root, "p", 0, 0, 10, 10);
     probe.Show();
     Application::RemoveWinForm(&probe);
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     Application::RemoveWinForm(&probe);
-    const std::string out = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out, " NON TROVATO! Application::RemoveWinForm = probe size 2 id " +
-                       std::to_string(probe.GetId()) + "\n");
+    EXPECT_EQ(log.Take(), " NON TROVATO! Application::RemoveWinForm = probe size 2 id " +
+                              std::to_string(probe.GetId()) + "\n");
     Application::AddElement(&probe);  // registered again so that its destructor finds it
 }
 
@@ -128,10 +128,9 @@ TEST(RegistryTest, RemovingATimerTwiceLogsTheTimerListToo) {
     Form form;
     Timer timer(&form, 10);
     Application::RemoveTimer(&timer);
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     Application::RemoveTimer(&timer);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              " NON TROVATO! Application::RemoveWindow = timer lx 0 id 0\n");
+    EXPECT_EQ(log.Take(), " NON TROVATO! Application::RemoveWindow = timer lx 0 id 0\n");
     Application::AddTimer(&timer);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/LogMark.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 #include "util/Log.h"
@@ -121,12 +122,11 @@ TEST(ScreenLifeTest, ADestroyedDefaultScreenIsNoLongerTheDefault) {
 TEST(ScreenWithoutServerTest, LogsTheFailureAndKeepsItsDefaults) {
     const std::string saved = getenv("DISPLAY") != nullptr ? getenv("DISPLAY") : "";
     setenv("DISPLAY", ":9999", 1);
-    ::testing::internal::CaptureStdout();
+    LogMark log;
     Screen screen("nothing");
-    const std::string out = ::testing::internal::GetCapturedStdout();
     setenv("DISPLAY", saved.c_str(), 1);
 
-    EXPECT_EQ(out, "XOpenDisplay(0) failed.\n");
+    EXPECT_EQ(log.Take(), "XOpenDisplay(0) failed.\n");
     EXPECT_TRUE(screen.HasError());
     EXPECT_EQ(screen.GetDisplay(), nullptr);
     EXPECT_EQ(screen.GetWidth(), 800);
