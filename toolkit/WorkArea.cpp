@@ -33,8 +33,10 @@ Size WorkAreaSize(Display* display, int screen_number) {
     // Four values per desktop: x, y, width, height.
     const std::vector<long> areas = RootCardinals(display, screen_number, "_NET_WORKAREA");
     const std::vector<long> current = RootCardinals(display, screen_number, "_NET_CURRENT_DESKTOP");
-    const size_t desktop = current.empty() ? 0 : static_cast<size_t>(current[0]);
-    if (areas.size() < 4 * (desktop + 1)) return screen;
+    // The desktop is any client's say: one past the areas (negative as a long too) names none.
+    const long number = current.empty() ? 0 : current[0];
+    if (number < 0 || static_cast<unsigned long>(number) >= areas.size() / 4) return screen;
+    const size_t desktop = static_cast<size_t>(number);
     const long width = areas[4 * desktop + 2], height = areas[4 * desktop + 3];
     if (width <= 0 || height <= 0 || width > screen.width || height > screen.height) return screen;
     return {static_cast<int32_t>(width), static_cast<int32_t>(height)};

@@ -111,6 +111,21 @@ TEST_F(WorkAreaTest, IsTheCurrentDesktopsAreaOrTheWholeScreen) {
     EXPECT_EQ(WorkArea().width, width) << "nor an empty one";
 }
 
+// Any client may set these: a desktop number past every count, even the largest a CARDINAL
+// holds, names no area.
+TEST_F(WorkAreaTest, ADesktopNumberBeyondTheAreasNamesNone) {
+    const int width = screen()->GetWidth();
+    SetRootCardinals("_NET_WORKAREA", {0, 0, 1000, 700});
+    for (long desktop : {0xFFFFFFFFL, 0x7FFFFFFFL, 0x80000000L, 0x40000000L, 1L}) {
+        SetRootCardinals("_NET_CURRENT_DESKTOP", {desktop});
+        EXPECT_EQ(WorkArea().width, width) << "desktop " << desktop;
+    }
+    XDeleteProperty(driver(), DefaultRootWindow(driver()),
+                    XInternAtom(driver(), "_NET_WORKAREA", False));
+    SetRootCardinals("_NET_CURRENT_DESKTOP", {0xFFFFFFFFL});
+    EXPECT_EQ(WorkArea().width, width) << "no areas at all";
+}
+
 TEST(ScreenLifeTest, ADestroyedDefaultScreenIsNoLongerTheDefault) {
     auto screen = std::make_unique<Screen>("only");
     ASSERT_NE(screen->GetDisplay(), nullptr);
