@@ -68,6 +68,8 @@ public:
     void OnFocusOut() override;
     // The scaled presentation goes first: it draws on the window.
     void DestroyWindow() override;
+    // The presentation follows every new size of the window.
+    void SetBounds(int x, int y, int width, int height) override;
 
     // Pictures; all of them need the drawing context, which exists from RunApp on.
     void RenderSfondo(const std::string& path);
@@ -129,6 +131,8 @@ private:
     void RecordSprites();
     // The presentation: a scaler when the window does not show the frame as it is.
     void UpdatePresentation();
+    // False (and a log line) when the server cannot hold the frame.
+    bool StartScaler();
     void PresentFrame(const std::vector<Rect>& areas);
     // What the drawing context drew into the frame reaches a scaled window.
     void ShowDrawn(int x, int y, int w, int h);
@@ -151,6 +155,8 @@ private:
     std::unique_ptr<Graphics> graphics_;
     Size frame_size_;
     std::unique_ptr<FrameScaler> scaler_;
+    // The window size the presentation was placed for.
+    Size presented_size_;
     // F11 toggles once per press, not at every auto-repeat.
     bool full_screen_key_held_ = false;
     // Frame pacing: milliseconds counted towards the next frame, and the re-entrancy guard.

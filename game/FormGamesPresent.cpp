@@ -13,7 +13,8 @@ namespace sassorbi {
 
 void FormGames::UpdatePresentation() {
     if (!graphics_) return;
-    const FramePlacement placement = PlaceFrame(frame_size_, {GetActualWidth(), GetActualHeight()});
+    presented_size_ = {GetActualWidth(), GetActualHeight()};
+    const FramePlacement placement = PlaceFrame(frame_size_, presented_size_);
     if (placement.IsIdentity()) {
         if (!scaler_) return;
         scaler_.reset();
@@ -21,20 +22,35 @@ void FormGames::UpdatePresentation() {
         damage_.AddAll();
         return;
     }
-    if (!scaler_) {
-        scaler_ = FrameScaler::Create(GetDisplay(), GetScreen()->GetScreenNumber(), GetWindow(),
-                                      frame_size_);
-        if (!scaler_) {
-            WriteLog("Scaling unavailable: the frame is shown at its own size");
-            return;
-        }
-        graphics_ = std::make_unique<Graphics>(this, scaler_->GetFrame());
-        damage_.AddAll();
-    }
+    if (!scaler_ && !StartScaler()) return;
     scaler_->SetPlacement(placement);
     if (screen_buffer_)
         scaler_->ShowPicture(screen_buffer_.get(), {{0, 0, frame_size_.width, frame_size_.height}});
     scaler_->ShowAll();
+}
+
+// The frame moves to a pixmap on the server, and drawing follows it there.
+bool FormGames::StartScaler() {
+    scaler_ =
+        FrameScaler::Create(GetDisplay(), GetScreen()->GetScreenNumber(), GetWindow(), frame_size_);
+    if (!scaler_) {
+        WriteLog("Scaling unavailable: the frame is shown at its own size");
+        return false;
+    }
+    graphics_ = std::make_unique<Graphics>(this, scaler_->GetFrame());
+    // A new pixmap holds whatever the server left there: it starts as a new window does.
+    const Colour ground = GetBackColor() == kNoColour ? kDefaultBackColour : GetBackColor();
+    graphics_->FillRectangle(0, 0, frame_size_.width + 1, frame_size_.height + 1, 0, kNoColour,
+                             ground);
+    damage_.AddAll();
+    return true;
+}
+
+// A resize the program asks for itself repeats the stored size and raises no Resized: the
+// window's size as configured is checked here, where every configuration arrives.
+void FormGames::SetBounds(int x, int y, int width, int height) {
+    Form::SetBounds(x, y, width, height);
+    if (width != presented_size_.width || height != presented_size_.height) UpdatePresentation();
 }
 
 // Every frame reaches the window here.
