@@ -1,7 +1,8 @@
 // The real game under the suite's window manager (openbox), on an X server of the test's own
 // as large as a player's screen: F11 into full screen and out again, the title picture at the
 // largest whole factor that fits, centred with black borders; closing the window while in
-// full screen; the name dialog at game over, centred over the full-screen window.
+// full screen; the name dialog at game over, centred over the full-screen window; a window
+// shown twice larger brought back to the frame's size.
 
 #include <gtest/gtest.h>
 #include <X11/Xutil.h>
@@ -59,22 +60,25 @@ std::set<pid_t> ChildrenOf(pid_t parent_pid) {
 
 class FullScreenGameTest : public ::testing::Test {
 protected:
-    // Starts the server, the manager and the game, and waits for the title screen.
-    void Start(const char* geometry) {
+    // Starts the server, the manager (unless told not to) and the game shown at a scale, and
+    // waits for the title screen.
+    void Start(const char* geometry, bool managed = true, int scale = 1) {
         server_ =
             std::make_unique<PrivateXServer>(std::vector<std::string>{"-screen", "0", geometry});
         ASSERT_NE(server_->Driver(), nullptr) << "Xvfb did not start";
-        manager_ = std::make_unique<WindowManager>(driver(), server_->Name());
-        ASSERT_TRUE(manager_->Running()) << "openbox did not start";
+        if (managed) {
+            manager_ = std::make_unique<WindowManager>(driver(), server_->Name());
+            ASSERT_TRUE(manager_->Running()) << "openbox did not start";
+        }
         // Orphans of the game come to this process, so none can hide from the checks.
         prctl(PR_SET_CHILD_SUBREAPER, 1);
         before_game_ = ChildrenOf(getpid());
         game_ = std::make_unique<GameProcess>(driver());
+        game_->SetArguments({"--scale", std::to_string(scale)});
         game_->Launch({"DISPLAY=" + server_->Name()});
         window_ = game_->WaitForMainWindow("Sassorbi ", 10000);
         ASSERT_NE(window_, 0u);
-        ASSERT_TRUE(WaitFor([&] { return game_->Shows("logo.bin") && ShowsPrompt(); }, 15000))
-            << "the title screen";
+        ASSERT_TRUE(WaitFor([&] { return ShowsTitle(scale); }, 15000)) << "the title screen";
     }
 
     void TearDown() override {
@@ -85,11 +89,26 @@ protected:
 
     Display* driver() { return server_->Driver(); }
 
-    // The blinking "PRESS THE [G] KEY TO PLAY": drawn last, after everything static.
-    bool ShowsPrompt() {
+    // The title picture at the factor, and the blinking "PRESS THE [G] KEY TO PLAY", which
+    // is drawn after everything static.
+    bool ShowsTitle(int factor) {
+        std::ifstream logo("Data/logo.bin", std::ios::binary);
+        int same = 0;
+        for (int i = 0; i < 8; ++i) {
+            const int x = 60 + i * 95, y = 120 + i * 40;
+            logo.seekg((y * kWidth + x) * 3);
+            unsigned char rgb[3] = {};
+            logo.read(reinterpret_cast<char*>(rgb), 3);
+            same += game_->Pixel(window_, x * factor, y * factor) ==
+                    static_cast<unsigned long>((rgb[0] << 16) | (rgb[1] << 8) | rgb[2]);
+        }
+        return same == 8 && ShowsPrompt(factor);
+    }
+
+    bool ShowsPrompt(int factor) {
         for (int x = 480; x < 560; ++x) {
             for (int y = 332; y < 346; ++y) {
-                const unsigned long pixel = game_->Pixel(window_, x, y);
+                const unsigned long pixel = game_->Pixel(window_, x * factor, y * factor);
                 if (pixel == 0xFF0000 || pixel == 0xFFFFFF) return true;
             }
         }
@@ -323,6 +342,25 @@ TEST_F(FullScreenGameTest, TheNameDialogOpensCentredOverTheFullScreenGame) {
     EXPECT_TRUE(game_->Shows("gameover.bin"));
     game_->Tap(window_, XK_space);
     EXPECT_TRUE(WaitFor([&] { return game_->Shows("logo.bin"); }, 10000)) << "a key does";
+    EXPECT_EQ(game_->Close(), 0);
+}
+
+// A manager may announce a window's new size in a notice of its own before the server has
+// made it (openbox does when a window leaves full screen). The game, shown twice larger, must
+// follow the size the window really takes, here its frame's own, and show the frame as it is.
+TEST_F(FullScreenGameTest, AnEarlyNoticeOfTheSizeDoesNotLeaveTheFrameScaled) {
+    ASSERT_NO_FATAL_FAILURE(Start("1920x1200x24", false, 2));
+    XEvent notice{};
+    notice.xconfigure.type = ConfigureNotify;
+    notice.xconfigure.event = notice.xconfigure.window = window_;
+    notice.xconfigure.width = kWidth;
+    notice.xconfigure.height = kHeight;
+    XSendEvent(driver(), window_, False, StructureNotifyMask, &notice);
+    XSync(driver(), False);
+    usleep(300 * 1000);  // the game reads the notice while the window is still large
+    XResizeWindow(driver(), window_, kWidth, kHeight);
+    XSync(driver(), False);
+    EXPECT_TRUE(WaitFor([&] { return ShowsTitle(1); }, 10000)) << "the frame at its own size";
     EXPECT_EQ(game_->Close(), 0);
 }
 

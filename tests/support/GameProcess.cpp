@@ -92,6 +92,7 @@ void GameProcess::Launch(const std::vector<std::string>& extra_env, bool as_nobo
         _exit(126);
     std::vector<std::string> command = Wrapper();
     command.push_back(program_);
+    command.insert(command.end(), arguments_.begin(), arguments_.end());
     std::vector<char*> argv;
     for (std::string& word : command)
         argv.push_back(word.data());

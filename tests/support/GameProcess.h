@@ -29,6 +29,8 @@ public:
     // ("NAME=value", "NAME=" to unset) change its environment; with as_nobody it runs without
     // root's rights.
     void Launch(const std::vector<std::string>& extra_env = {}, bool as_nobody = false);
+    // The command-line arguments of the next Launch (none by default).
+    void SetArguments(const std::vector<std::string>& arguments) { arguments_ = arguments; }
     // The exit status, or -1 when it has not ended within the time-out.
     int WaitForExit(int timeout_ms);
     // Asks the window to close as a window manager does, and waits for the exit status.
@@ -64,6 +66,7 @@ private:
     Display* driver_;
     std::string program_;
     std::string folder_;  // where it starts, when not here
+    std::vector<std::string> arguments_;
     pid_t pid_ = 0;
     Window window_ = 0;
 };
