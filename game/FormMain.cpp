@@ -176,8 +176,9 @@ void FormMain::LoadStrip(const StripSpec& strip, ClientImage* image) {
     LoadImageFile(std::string("Data/") + strip.file, strip.width, strip.height, image, &size);
 }
 
+// The play area is the frame: a scaled or full-screen window only shows it larger.
 void FormMain::SetUpKinds() {
-    const Size area = GetExtent();
+    const Size area = GetFrameSize();
     player_kind_.Set(kPlayerKind, area.width, area.height);
     diamond_kind_.Set(kDiamondKind, area.width, area.height);
     asteroid_kind_a_.Set(kAsteroidKindA, area.width, area.height);

@@ -110,7 +110,7 @@ TEST_P(ScaledFrameTest, EveryWindowPixelIsTheFramePixelItCovers) {
     for (const auto& other : game_->GetDiamonds()) {
         if (other->GetY() > diamond->GetY()) diamond = other.get();
     }
-    const bool from_left = diamond->GetX() < 400;
+    const bool from_left = diamond->GetX() >= 60;
     game_->GetPlayer()->SetPosition(diamond->GetX() + (from_left ? -60 : 60), diamond->GetY());
     game_->KeyDownHook(from_left ? XK_Right : XK_Left);
     ASSERT_NO_FATAL_FAILURE(Ticks(30, "the ship collecting a diamond"));
@@ -126,6 +126,24 @@ TEST_P(ScaledFrameTest, EveryWindowPixelIsTheFramePixelItCovers) {
     ASSERT_NO_FATAL_FAILURE(Ticks(30, "the second level"));
     EXPECT_EQ(game_->GetLevel(), 2);
     EXPECT_GT(compared_, 20);
+}
+
+// Only the picture is larger: the level is laid out in the frame, where the player can
+// reach every diamond, whatever the window's size.
+TEST_P(ScaledFrameTest, TheLevelIsLaidOutInTheFrameNotTheWindow) {
+    const Sprite* player = game_->GetPlayer();
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->GetX(), 375);
+    EXPECT_EQ(player->GetY(), 550);
+    ASSERT_FALSE(game_->GetDiamonds().empty());
+    for (const auto& diamond : game_->GetDiamonds()) {
+        EXPECT_LE(diamond->GetX() + 32, kWidth) << "diamond at " << diamond->GetX();
+        EXPECT_LE(diamond->GetY() + 32, kHeight) << "diamond at " << diamond->GetY();
+    }
+    for (const auto& asteroid : game_->GetAsteroids()) {
+        EXPECT_EQ(asteroid->MaxX, kWidth - 45);
+        EXPECT_LT(asteroid->MaxY, kHeight);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Factors, ScaledFrameTest, ::testing::Values(2, 3),
