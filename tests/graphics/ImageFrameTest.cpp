@@ -75,6 +75,11 @@ TEST_F(ImageFrameTest, ASheetOfThreeByTwoShowsTheCellAtColumnAndRow) {
     frame.SetFrame(3, 0);
     EXPECT_EQ(Pixel(50, 50), kGrey) << "a cell outside the sheet shows the background";
     EXPECT_EQ(Pixel(69, 69), kGrey);
+    for (const ImageFrame::Index before_the_sheet : {ImageFrame::Index{-1, 0}, {0, -1}}) {
+        frame.SetFrame(1, 1);
+        frame.SetFrame(before_the_sheet.col, before_the_sheet.row);
+        EXPECT_EQ(Pixel(50, 50), kGrey) << "and so does one before it";
+    }
 }
 
 TEST_F(ImageFrameTest, OnlyANewFrameOfACreatedControlRepaints) {
