@@ -152,26 +152,6 @@ TEST_F(InProcessFaultTest, WithoutASoundCardThePlayersAreQuietAndTheLogSaysWhyOn
     EXPECT_EQ(log.find(line, first + 1), std::string::npos) << "logged once";
 }
 
-TEST_F(InProcessFaultTest, SoundsWithoutAPlayerOrWithABrokenOneAreSilent) {
-    StartLevel(1);
-    const std::string path = getenv("PATH");
-    setenv("PATH", "/nonexistent", 1);
-    CollectOne();
-    setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(game->GetScore(), 50);
-
-    // A player that fails at once.
-    fs::create_directory("bin");
-    WriteFile("bin/aplay", "#!/bin/sh\nexit 1\n");
-    fs::permissions("bin/aplay", fs::perms(0755));
-    setenv("PATH", (fs::current_path() / "bin").string().c_str(), 1);
-    game->GetDiamonds()[1]->SetPosition(game->GetPlayer()->GetX() + 5, 305);
-    game->MovePlayerX(2);
-    setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(game->GetScore(), 100);
-    EXPECT_TRUE(PumpUntil([] { return RunningChildCount() == 0; }, 3000)) << "players reaped";
-}
-
 // The lost life's screens hold the loop for four seconds; the cry's player, which ends at
 // once here, is reaped during them instead of staying a zombie until they are over.
 TEST_F(InProcessFaultTest, APlayerThatEndsDuringTheScreensPauseIsReapedWithinIt) {
