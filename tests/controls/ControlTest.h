@@ -13,6 +13,7 @@
 
 #include "graphics/MyImage.h"
 #include "graphics/XOwners.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 #include "util/Files.h"
@@ -55,12 +56,7 @@ protected:
 
     // A w x h picture of one colour, in the window's layout.
     ClientImage SolidPicture(GUIElement* element, int w, int h, unsigned long colour) {
-        std::vector<uint8_t> rgb;
-        for (int i = 0; i < w * h; ++i) {
-            rgb.insert(rgb.end(),
-                       {static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-                        static_cast<uint8_t>(colour)});
-        }
+        const std::vector<uint8_t> rgb = SolidRGB(w, h, static_cast<uint32_t>(colour));
         return MyImage::CreateImageFromRGB(element, rgb.data(), w, h);
     }
 

@@ -5,19 +5,11 @@
 #include <X11/Xutil.h>
 
 #include "game/FormGames.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
-
-inline std::vector<uint8_t> SolidRGB(int w, int h, uint32_t colour) {
-    std::vector<uint8_t> rgb;
-    for (int i = 0; i < w * h; ++i) {
-        rgb.insert(rgb.end(), {static_cast<uint8_t>(colour >> 16),
-                               static_cast<uint8_t>(colour >> 8), static_cast<uint8_t>(colour)});
-    }
-    return rgb;
-}
 
 class GameFixture : public XServerTest {
 protected:

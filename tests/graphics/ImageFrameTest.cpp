@@ -9,25 +9,13 @@
 #include "graphics/Graphics.h"
 #include "graphics/ImageFrame.h"
 #include "graphics/MyImage.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/XHarness.h"
 
 namespace sassorbi::testing {
 namespace {
 
 constexpr unsigned long kGrey = 0xAAAAAA;
-
-// A w x h packed RGB buffer with the colour of each pixel.
-std::vector<uint8_t> Pixels(int w, int h, const std::function<uint32_t(int, int)>& colour) {
-    std::vector<uint8_t> rgb;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const uint32_t value = colour(x, y);
-            rgb.insert(rgb.end(), {static_cast<uint8_t>(value >> 16),
-                                   static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)});
-        }
-    }
-    return rgb;
-}
 
 // A 60 x 40 sheet whose every pixel tells where it is: red 4x, green 4y, blue 0x80.
 uint32_t SheetColour(int x, int y) {
@@ -42,7 +30,7 @@ protected:
     }
     unsigned long Pixel(int x, int y) { return PixelAt(form->GetWindow(), x, y); }
     ClientImage Image(int w, int h, const std::function<uint32_t(int, int)>& colour) {
-        const std::vector<uint8_t> rgb = Pixels(w, h, colour);
+        const std::vector<uint8_t> rgb = PatternRGB(w, h, colour);
         return MyImage::CreateImageFromRGB(form.get(), rgb.data(), w, h);
     }
     ClientImage Solid(uint32_t colour) {

@@ -7,6 +7,7 @@
 #include "graphics/MyImage.h"
 #include "graphics/PictureFile.h"
 #include "tests/support/LogMark.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/XHarness.h"
 
@@ -14,17 +15,6 @@ namespace sassorbi::testing {
 namespace {
 
 constexpr unsigned long kGrey = 0xAAAAAA;
-
-// A w x h packed RGB buffer of one colour.
-std::vector<uint8_t> Solid(int w, int h, uint32_t colour) {
-    std::vector<uint8_t> rgb;
-    for (int i = 0; i < w * h; ++i) {
-        rgb.push_back(static_cast<uint8_t>(colour >> 16));
-        rgb.push_back(static_cast<uint8_t>(colour >> 8));
-        rgb.push_back(static_cast<uint8_t>(colour));
-    }
-    return rgb;
-}
 
 class ImageTest : public XServerTest {
 protected:
@@ -53,8 +43,8 @@ TEST_F(ImageTest, ATwoPixelPictureFileShowsRedThenBlue) {
 // A one-pixel column is a whole picture too, and so is the last column of a wider one that a
 // source offset leaves.
 TEST_F(ImageTest, PicturesOnePixelWideAreDrawn) {
-    ClientImage column = Image(Solid(1, 3, 0xFF0000), 1, 3);
-    ClientImage square = Image(Solid(4, 4, 0x00FF00), 4, 4);
+    ClientImage column = Image(SolidRGB(1, 3, 0xFF0000), 1, 3);
+    ClientImage square = Image(SolidRGB(4, 4, 0x00FF00), 4, 4);
     Graphics graphics(form.get());
     graphics.PutImage(10, 10, column.get());
     graphics.PutImage(20, 10, 4, 4, square.get(), 3, 0);
@@ -107,7 +97,7 @@ TEST_F(ImageTest, AnOddWidthEmbeddedPictureIgnoresTheLastLowNibble) {
 TEST_F(ImageTest, TheSupportedLayoutLogsNoWarningHoweverManyImagesAreBuilt) {
     LogMark log;
     for (int width = 1; width <= 9; ++width)
-        Image(Solid(width, 3, 0x123456), width, 3);
+        Image(SolidRGB(width, 3, 0x123456), width, 3);
     EXPECT_EQ(log.Take(), "");
     EXPECT_EQ(MyImage::ixRosso, 2);
     EXPECT_EQ(MyImage::ixVerde, 1);
@@ -116,7 +106,7 @@ TEST_F(ImageTest, TheSupportedLayoutLogsNoWarningHoweverManyImagesAreBuilt) {
 
 TEST_F(ImageTest, ColourKeyCopiesLetTheWindowShowThroughAndLeaveTheImageAlone) {
     // A 4 x 4 red square with a black 2 x 2 hole.
-    std::vector<uint8_t> rgb = Solid(4, 4, 0xFF0000);
+    std::vector<uint8_t> rgb = SolidRGB(4, 4, 0xFF0000);
     for (int i : {5, 6, 9, 10})
         rgb[i * 3] = 0;
     ClientImage image = Image(rgb, 4, 4);
@@ -132,8 +122,8 @@ TEST_F(ImageTest, ColourKeyCopiesLetTheWindowShowThroughAndLeaveTheImageAlone) {
 }
 
 TEST_F(ImageTest, ASubImageCopiesOneFrameOfAStrip) {
-    std::vector<uint8_t> strip = Solid(2, 4, 0x00FF00);
-    const std::vector<uint8_t> red = Solid(2, 2, 0xFF0000);
+    std::vector<uint8_t> strip = SolidRGB(2, 4, 0x00FF00);
+    const std::vector<uint8_t> red = SolidRGB(2, 2, 0xFF0000);
     std::copy(red.begin(), red.end(), strip.begin() + 12);  // the second 2 x 2 frame
     strip[12] = strip[13] = strip[14] = 0;                  // its top-left pixel transparent
     ClientImage image = Image(strip, 2, 4);
@@ -144,7 +134,7 @@ TEST_F(ImageTest, ASubImageCopiesOneFrameOfAStrip) {
 }
 
 TEST_F(ImageTest, CopiesAreClippedToTheImageAndTheWindow) {
-    ClientImage image = Image(Solid(10, 10, 0xFF0000), 10, 10);
+    ClientImage image = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
     Graphics graphics(form.get());
     graphics.PutImage(-5, -5, 50, 50, image.get());
     EXPECT_EQ(Pixel(0, 0), 0xFF0000u);
@@ -159,7 +149,7 @@ TEST_F(ImageTest, CopiesAreClippedToTheImageAndTheWindow) {
 }
 
 TEST_F(ImageTest, TheImageControlShowsItsPictureWithABorderAndHideErasesIt) {
-    ClientImage picture = Image(Solid(20, 20, 0xFF0000), 20, 20);
+    ClientImage picture = Image(SolidRGB(20, 20, 0xFF0000), 20, 20);
     form->SetBackColor(0x00FF00);
     MyImage control(form.get(), picture.get());
     control.SetLocation(100, 50);
