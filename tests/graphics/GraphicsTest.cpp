@@ -126,8 +126,17 @@ TEST(GraphicsWithoutDisplayTest, SaysItHasNoContextAndEveryOperationIsSafe) {
     Graphics graphics(nullptr);
     EXPECT_EQ(log.Take(), "Errore nella creazione del GC\n");
     EXPECT_FALSE(graphics.HasContext());
+    XPoint triangle[] = {{0, 0}, {10, 0}, {0, 10}};
+    graphics.DrawPoint(1, 1, 0);
+    graphics.DrawLine(0, 0, 10, 10, 1, 0);
+    graphics.DrawLines(triangle, 3, 0);
+    graphics.FillPolygon(triangle, 3, 1, 0, 0);
+    graphics.DrawRectangle(0, 0, 10, 10, 2, 0);
     graphics.FillRectangle(0, 0, 10, 10, 1, 0, 0);
+    graphics.DrawEllipse(0, 0, 10, 10, 0);
+    graphics.FillEllipse(0, 0, 10, 10, 1, 0, 0);
     graphics.DrawText(0, 0, 100, 20, "text", 0, 0, 0);
+    graphics.DrawString(0, 10, "text", 0);
     graphics.PutImage(0, 0, nullptr);
     EXPECT_EQ(graphics.TextHeight(), 0);
     EXPECT_EQ(graphics.TextWidth("abc"), 0);

@@ -75,6 +75,11 @@ TEST(ElementTest, LoadRunsOnLoadOnceAndKeepsAnEarlierTag) {
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(seen_tag, 77u);
     EXPECT_EQ(probe.GetTag(), 77u);
+
+    ProbeControl untagged(&form, "u", 0, 0, 10, 10);
+    EXPECT_EQ(untagged.GetTag(), 0u) << "no tag until one is given";
+    untagged.Load(5);
+    EXPECT_EQ(untagged.GetTag(), 5u) << "an element without a tag takes the one it is loaded with";
 }
 
 TEST(ElementTest, LostFocusRaisesTextChangedOnlyWhenTheTextChanged) {

@@ -227,9 +227,19 @@ TEST_F(TimerTest, ATickMayDestroyItsOwnTimerAndAnotherAndTheLoopStopsTicking) {
     RunIdleWaits(1);
     EXPECT_EQ(g_ticks, 1) << "the destroyed second timer was not ticked";
     EXPECT_EQ(Application::TimerCount(), 0u);
+    EXPECT_NE(Application::RunOnce(display(), nullptr, 30), Application::TurnResult::kTick);
+}
+
+TEST_F(TimerTest, WithoutTimersATurnWaitsForAnEventAndSaysWhetherOneCame) {
     Settle();
-    EXPECT_EQ(Application::RunOnce(display(), nullptr, 30), Application::TurnResult::kIdle)
-        << "with no timer left, a quiet wait is idle";
+    EXPECT_EQ(Application::RunOnce(display(), nullptr, 30), Application::TurnResult::kIdle);
+    const Window window = form->GetWindow();
+    std::thread sender([this, window] {
+        usleep(300 * 1000);
+        SendClientMessage(window, 0, 2);  // no message of the loop's
+    });
+    EXPECT_EQ(Application::RunOnce(display(), nullptr, 5000), Application::TurnResult::kEvent);
+    sender.join();
 }
 
 }  // namespace
