@@ -72,6 +72,10 @@ TEST_F(FormGamesTest, TextAndRectanglesReachTheLayers) {
     EXPECT_EQ(Static(30, 30), 0x00FF00u);
     EXPECT_EQ(Buffer(39, 39), 0x00FF00u);
     EXPECT_EQ(Static(40, 40), kBlue) << "one pixel less than asked, as drawn";
+    game->RenderRect(-5, -5, 11, 11, 0xFF0000);
+    EXPECT_EQ(Static(0, 0), 0xFF0000u) << "from the window's first row and column";
+    EXPECT_EQ(Buffer(0, 0), 0xFF0000u);
+    EXPECT_EQ(Static(4, 4), 0xFF0000u);
     game->RenderText(60, 60, "Hi", 0xFFFFFF);
     int white = 0;
     for (int y = 60; y < 78; ++y) {
