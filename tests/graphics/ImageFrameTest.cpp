@@ -176,6 +176,8 @@ TEST_F(ImageFrameTest, EmbeddedPicturesAreDecodedAtTheirOwnSizeWhenFirstPainted)
     frame.SetFrame(0, 1);
     EXPECT_EQ(Pixel(80, 80), 0x0000FFu);
     EXPECT_EQ(Pixel(83, 83), 0xFF0000u);
+    frame.SetFrame(1, 1);
+    EXPECT_EQ(Pixel(80, 80), kGrey) << "frame 3 of 2, however often the control was painted";
 }
 
 TEST_F(ImageFrameTest, MovingAndHidingEraseTheWholeAreaInTheBackground) {
