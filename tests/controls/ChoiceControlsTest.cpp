@@ -54,6 +54,8 @@ TEST_F(ChoiceControlsTest, ACheckBoxTogglesOnClickAndSpaceAndShowsItsState) {
     Prepare(box, "C", 20, 20);
     EXPECT_EQ(box.GetHeight(), 30);
     EXPECT_EQ(Pixel(21 + 8, 21 + 12), kWhite) << "unchecked: no mark";
+    EXPECT_EQ(Pixel(20, 30), kGrey) << "the picture sits one pixel inside the box";
+    EXPECT_EQ(Pixel(21, 21), 0x808080u) << "its grey edge first";
 
     ClickAt(*form, 60, 30);
     ASSERT_TRUE(PumpUntil([&] { return CountEvents("C.Click") == 1; }));
