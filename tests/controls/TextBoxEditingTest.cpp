@@ -130,6 +130,11 @@ TEST_F(TextBoxEditingTest, DateModeAddsTheSeparatorsAndBackspaceTakesOneWithItsD
     Tap(XK_BackSpace);
     EXPECT_EQ(second->GetText(), "1");
     EXPECT_EQ(second->GetCaret(), 1);
+    Type("203");
+    ASSERT_EQ(second->GetText(), "12/03/");
+    Tap(XK_BackSpace);
+    EXPECT_EQ(second->GetText(), "12/0") << "three digits keep one separator";
+    EXPECT_EQ(second->GetCaret(), 4);
 }
 
 TEST_F(TextBoxEditingTest, DateModeOnACreatedBoxStillTakesTenCharactersAtMost) {
