@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <sys/wait.h>
+#include <signal.h>
 
 #include <X11/keysym.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tests/support/GameProcess.h"
 #include "tests/support/PrivateXServer.h"
@@ -167,6 +171,42 @@ TEST_F(OwnServerFaultTest, ASixteenBitDisplayIsWarnedAboutAndStillPlayedInItsCol
     other.Tap(window, XK_n);
     WaitFor([] { return false; }, 2000);
     EXPECT_EQ(other.Close(), 0);
+}
+
+// A test that crashes runs no destructor: the server it started must still end with it, or
+// it lives on holding the test's output, and ctest waits for it for ever.
+TEST(HarnessTest, APrivateServerEndsWithATestThatCrashes) {
+    int names[2];
+    ASSERT_EQ(pipe(names), 0);
+    const pid_t crashing = fork();
+    if (crashing == 0) {
+        close(names[0]);
+        PrivateXServer server({"-screen", "0", "64x64x24"});
+        const std::string line = server.Name() + "\n";
+        if (write(names[1], line.data(), line.size()) < 0) _exit(1);
+        raise(SIGKILL);
+    }
+    close(names[1]);
+    std::string name;
+    char c = 0;
+    while (read(names[0], &c, 1) == 1 && c != '\n')
+        name += c;
+    close(names[0]);
+    waitpid(crashing, nullptr, 0);
+    ASSERT_FALSE(name.empty()) << "the server did not start";
+    const bool ended = WaitFor(
+        [&] {
+            Display* display = XOpenDisplay(name.c_str());
+            if (display != nullptr) XCloseDisplay(display);
+            return display == nullptr;
+        },
+        10000);
+    EXPECT_TRUE(ended) << "the server of " << name << " outlived its test";
+    if (!ended) {
+        std::ifstream lock("/tmp/.X" + name.substr(1) + "-lock");
+        pid_t server = 0;
+        if (lock >> server && server > 0) kill(server, SIGTERM);
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "graphics/XOwners.h"
+#include "tests/support/EndWithTest.h"
 #include "tests/support/PrivateSharedMemory.h"
 #include "toolkit/MonotonicClock.h"
 
@@ -73,6 +74,7 @@ GameProcess::~GameProcess() {
 
 void GameProcess::Launch(const std::vector<std::string>& extra_env, bool as_nobody) {
     const passwd* nobody = as_nobody ? getpwnam("nobody") : nullptr;
+    const pid_t test = getpid();
     pid_ = fork();
     if (pid_ != 0) return;
     for (const std::string& entry : extra_env) {
@@ -90,6 +92,7 @@ void GameProcess::Launch(const std::vector<std::string>& extra_env, bool as_nobo
     if (!folder_.empty() && chdir(folder_.c_str()) != 0) _exit(126);
     if (nobody != nullptr && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
         _exit(126);
+    EndWithTest(test);  // after the change of user, which would clear it
     std::vector<std::string> command = Wrapper();
     command.push_back(program_);
     command.insert(command.end(), arguments_.begin(), arguments_.end());

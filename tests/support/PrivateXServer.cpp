@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "tests/support/EndWithTest.h"
 #include "toolkit/MonotonicClock.h"
 
 namespace sassorbi::testing {
@@ -13,8 +14,10 @@ namespace sassorbi::testing {
 PrivateXServer::PrivateXServer(const std::vector<std::string>& arguments) {
     int ready[2];
     if (pipe(ready) != 0) return;
+    const pid_t test = getpid();
     pid_ = fork();
     if (pid_ == 0) {
+        EndWithTest(test);
         // Xvfb picks a free display and writes its number to descriptor 3 once it is ready.
         dup2(ready[1], 3);
         std::vector<std::string> all = {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset"};
@@ -23,6 +26,7 @@ PrivateXServer::PrivateXServer(const std::vector<std::string>& arguments) {
         for (std::string& argument : all)
             argv.push_back(argument.data());
         argv.push_back(nullptr);
+        freopen("/dev/null", "w", stdout);
         freopen("/dev/null", "w", stderr);
         execvp("Xvfb", argv.data());
         _exit(127);

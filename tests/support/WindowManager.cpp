@@ -6,13 +6,16 @@
 
 #include <cstdlib>
 
+#include "tests/support/EndWithTest.h"
 #include "toolkit/MonotonicClock.h"
 
 namespace sassorbi::testing {
 
 WindowManager::WindowManager(Display* driver, const std::string& display_name) : driver_(driver) {
+    const pid_t test = getpid();
     pid_ = fork();
     if (pid_ == 0) {
+        EndWithTest(test);
         if (!display_name.empty()) setenv("DISPLAY", display_name.c_str(), 1);
         execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
         _exit(127);
