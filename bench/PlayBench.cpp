@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -126,17 +127,21 @@ void Append(const FrameTimes& more, FrameTimes* times) {
     times->cpu_ms.insert(times->cpu_ms.end(), more.cpu_ms.begin(), more.cpu_ms.end());
 }
 
-// Without a window manager the window takes the size asked for at once; the game's
-// presentation follows it as it would follow full screen.
+// Without a window manager the window takes the size asked for at once; the game places its
+// frame for the new size when the loop has handled the server's notice of it, as it would
+// for full screen.
 void ShowIn(BenchGame* game, const Presentation& presentation) {
     if (presentation.window_width == 0) return;
     XResizeWindow(game->GetDisplay(), game->GetWindow(),
                   static_cast<unsigned>(presentation.window_width),
                   static_cast<unsigned>(presentation.window_height));
-    while (game->GetActualWidth() != presentation.window_width ||
-           game->GetActualHeight() != presentation.window_height) {
+    const int64_t end_ms = MonotonicMilliseconds() + 5000;
+    while ((game->GetWidth() != presentation.window_width ||
+            game->GetHeight() != presentation.window_height) &&
+           MonotonicMilliseconds() < end_ms) {
         Application::RunOnce(game->GetDisplay(), game, 10);
     }
+    if (game->GetScaler() == nullptr) std::printf("the window did not take the size asked for\n");
 }
 
 }  // namespace
