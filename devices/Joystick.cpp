@@ -69,6 +69,10 @@ pid_t StartJoystickReaderOn(const std::string& device) {
     // A game killed while the stick was held left its record present and pointing; only the
     // reader started now may publish one, so the game never steers by another run's.
     shm_unlink(kJoystickSharedName);
+    // Read, or written with its defaults when missing, before the fork: the reader and the
+    // game starting beside it would otherwise both write a missing file, and one of them could
+    // read it half-written and take the joystick for unconfigured.
+    LoadJoystickConfig();
     const pid_t parent = getpid();
     const pid_t pid = ForkChild();
     if (pid == 0) {

@@ -239,6 +239,22 @@ TEST_F(JoystickTest, AnUnconfiguredOrMissingJoystickIsLogged) {
     EXPECT_FALSE(SharedRecordExists());
 }
 
+// The game starts its reader and then reads the configuration itself: on a first run, with
+// no file yet, the two must never write it at once and read it half-written.
+TEST_F(JoystickTest, AFirstRunsReaderAndGameNeverReadAHalfWrittenConfiguration) {
+    for (int round = 0; round < 200; ++round) {
+        RemoveFile("joystick.cfg");
+        JoystickSettings() = JoystickConfig{};
+        reader_ = StartJoystickReaderOn("absent");
+        usleep(static_cast<useconds_t>(round % 40) * 50);  // the game's start takes a while
+        LoadJoystickConfig();
+        ASSERT_NE(JoystickSettings().joystick_enable, kJoystickUnset) << "round " << round;
+        ExpectReaderEnded();
+    }
+    EXPECT_EQ(ReadFile("log.txt").find("Errore lettura configurazione joystick"),
+              std::string::npos);
+}
+
 // The game polls a hundred times a second: a configuration without JoystickEnable is
 // reported by the first poll of the run at most, never by every poll.
 TEST_F(JoystickTest, AnUnconfiguredJoystickIsNotLoggedAtEveryPoll) {
