@@ -149,6 +149,35 @@ TEST_F(CellControlTest, TheSameTextAgainNeitherRepaintsNorMarksTheCellDirty) {
     EXPECT_FALSE(cell->IsDirty()) << "black already";
 }
 
+// Back to the background of its creation, painted; a cell created without one, or already
+// showing it, keeps what it shows.
+TEST_F(CellControlTest, RestoreBackColorRepaintsOnlyADifferentBackgroundOfItsCreation) {
+    ShowForm();
+    auto cell = MakeCell(20, 20, 50, 30, "");
+    cell->SetBackColor(kBlue);
+    cell->Show();
+    cell->SetBackColor(kGreen);
+    cell->ClearDirty();
+    cell->RestoreBackColor();
+    EXPECT_EQ(cell->GetBackColor(), kBlue);
+    EXPECT_TRUE(cell->IsDirty());
+    EXPECT_EQ(Count(20, 20, 49, 30, kBlue), 49 * 30);
+    PaintRed(20, 20, 50, 30);
+    cell->ClearDirty();
+    cell->RestoreBackColor();
+    EXPECT_FALSE(cell->IsDirty()) << "blue already";
+    EXPECT_EQ(Count(20, 20, 50, 30, kRed), 50 * 30) << "nothing painted";
+
+    auto plain = MakeCell(100, 20, 50, 30, "");
+    plain->Show();
+    plain->SetBackColor(kGreen);
+    plain->ClearDirty();
+    plain->RestoreBackColor();
+    EXPECT_EQ(plain->GetBackColor(), kGreen) << "no background to go back to";
+    EXPECT_FALSE(plain->IsDirty());
+    EXPECT_EQ(Count(100, 20, 49, 30, kGreen), 49 * 30);
+}
+
 TEST_F(CellControlTest, TheMarkIsAStarInATextHighBoxFourPixelsAboveTheBottom) {
     ShowForm();
     auto cell = MakeCell(20, 20, 80, 40, "");
