@@ -262,6 +262,23 @@ TEST_F(TextBoxEditingTest, MultiLineInsertsAndKeepsTheBlanksAndLineBreaksTyped) 
     EXPECT_EQ(BeepsAfterSettling(0), 0);
 }
 
+// A height the rows fill to the last pixel: the last row takes text like the others.
+TEST_F(TextBoxEditingTest, RowsThatFillTheHeightExactlyTakeTextToTheLastRow) {
+    auto box = MakeBox("", 4);
+    box->SetMultiLine(true);
+    box->SetSize(box->GetWidth(), 6 + 2 * box->GetCellHeight());
+    ShowFocused(*box);
+    ASSERT_EQ(box->GridSize().rows, 2);
+    Type("abcdab");
+    EXPECT_EQ(box->GetText(), "abcdab");
+    const int ch = box->GetCellHeight();
+    const auto two_cells = [&](int y) {
+        return Pixels(form->GetWindow(), 23, y, 2 * box->GetCellWidth(), ch);
+    };
+    EXPECT_TRUE(two_cells(23 + ch) == two_cells(23)) << "the last row shows ab as the first";
+    EXPECT_EQ(BeepsAfterSettling(0), 0);
+}
+
 // Up and Down keep the column; Down never goes past the last character, Up not above the top.
 TEST_F(TextBoxEditingTest, UpAndDownMoveTheCaretBetweenRowsOfAMultiLineBox) {
     auto box = MakeBox("", 10);
