@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -197,6 +198,68 @@ TEST_F(ChildProcessesTest, WaitForChildGivesTheExitStatus) {
     EXPECT_EQ(WEXITSTATUS(status), 4);
     EXPECT_EQ(RunningChildCount(), 0u);
     EXPECT_TRUE(IsGone(pid));
+}
+
+volatile sig_atomic_t g_interruptions = 0;
+
+void CountInterruption(int) {
+    g_interruptions = g_interruptions + 1;
+}
+
+struct InterruptedWait {
+    int status = -1;
+    int interruptions = 0;
+    bool gone = false;
+};
+
+// In a process of its own: a handler installed without SA_RESTART makes a blocked waitpid
+// fail with EINTR, and the child signals all through its life, so the wait is interrupted
+// whenever it starts. The child signals only the process that started it, never an adopter.
+[[noreturn]] void WaitThroughSignals(int report) {
+    struct sigaction interrupting {};
+    interrupting.sa_handler = CountInterruption;
+    sigemptyset(&interrupting.sa_mask);
+    sigaction(SIGUSR1, &interrupting, nullptr);
+    const pid_t waiter = getpid();
+    const pid_t pid = ForkChild();
+    if (pid == 0) {
+        for (int i = 0; i < 30 && getppid() == waiter; ++i) {
+            usleep(10000);
+            kill(waiter, SIGUSR1);
+        }
+        _exit(5);
+    }
+    InterruptedWait result;
+    result.status = WaitForChild(pid);
+    result.interruptions = g_interruptions;
+    result.gone = IsGone(pid);
+    _exit(write(report, &result, sizeof result) == sizeof result ? 0 : 1);
+}
+
+// The wait goes on after an interruption and still gives the child's own status. It runs in a
+// process of its own that is killed if it never answers, so a wait that never ends fails.
+TEST_F(ChildProcessesTest, WaitForChildOutlastsSignalsThatInterruptIt) {
+    int report[2];
+    ASSERT_EQ(pipe(report), 0);
+    const pid_t waiter = fork();
+    ASSERT_GE(waiter, 0);
+    if (waiter == 0) {
+        close(report[0]);
+        WaitThroughSignals(report[1]);
+    }
+    close(report[1]);
+    pollfd answer{report[0], POLLIN, 0};
+    InterruptedWait result;
+    const bool answered = poll(&answer, 1, 20000) == 1 &&
+                          read(report[0], &result, sizeof result) == sizeof result;
+    close(report[0]);
+    if (!answered) kill(waiter, SIGKILL);
+    waitpid(waiter, nullptr, 0);
+    ASSERT_TRUE(answered) << "WaitForChild never returned";
+    EXPECT_GT(result.interruptions, 0);
+    ASSERT_TRUE(WIFEXITED(result.status)) << result.status;
+    EXPECT_EQ(WEXITSTATUS(result.status), 5);
+    EXPECT_TRUE(result.gone);
 }
 
 }  // namespace
