@@ -148,6 +148,40 @@ TEST_F(ImageTest, CopiesAreClippedToTheImageAndTheWindow) {
     EXPECT_EQ(graphics.GetImage(290, 190, 20, 20), nullptr) << "not wholly inside the window";
 }
 
+// Of a window reaching past the screen's right edge only the part on the screen can be read
+// back: colour-key copies cover that part from its first row and column to its last column,
+// and ask X for nothing beyond it.
+TEST_F(ImageTest, ColourKeyCopiesCoverWhatIsOnTheScreenAndStopAtItsEdge) {
+    const int screen_width = WidthOfScreen(DefaultScreenOfDisplay(display()));
+    auto edge = MakeForm(screen_width - 100, 100, 300, 200);
+    const Window window = edge->GetWindow();
+    int origin_x = 0, origin_y = 0;
+    Window child;
+    XTranslateCoordinates(driver(), window, DefaultRootWindow(driver()), 0, 0, &origin_x,
+                          &origin_y, &child);
+    const int on_screen = screen_width - origin_x;
+    ClientImage image = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
+    Graphics graphics(edge.get());
+    LogMark log;
+    graphics.PutImageTransparent(on_screen - 5, 10, 10, 10, image.get());
+    graphics.PutImageTransparent(on_screen - 1, 30, 10, 10, image.get());
+    graphics.PutImageTransparent(on_screen, 50, 10, 10, image.get());
+    graphics.PutImageTransparent(on_screen + 50, 70, 10, 10, image.get());
+    graphics.PutImageTransparent(0, 90, 10, 10, image.get());
+    graphics.PutImageTransparent(20, 0, 10, 10, image.get());
+    EXPECT_EQ(graphics.GetImage(on_screen - 5, 10, 10, 10), nullptr);
+    EXPECT_NE(graphics.GetImage(on_screen - 10, 10, 10, 10), nullptr);
+    XSync(display(), False);
+    EXPECT_EQ(log.Take(), "") << "no request reached past the screen";
+    EXPECT_EQ(PixelAt(window, on_screen - 5, 15), 0xFF0000u);
+    EXPECT_EQ(PixelAt(window, on_screen - 1, 15), 0xFF0000u);
+    EXPECT_EQ(PixelAt(window, on_screen - 6, 15), kGrey);
+    EXPECT_EQ(PixelAt(window, on_screen - 1, 35), 0xFF0000u) << "a single column on the screen";
+    EXPECT_EQ(PixelAt(window, on_screen - 2, 35), kGrey);
+    EXPECT_EQ(PixelAt(window, 0, 95), 0xFF0000u) << "from the window's first column";
+    EXPECT_EQ(PixelAt(window, 25, 0), 0xFF0000u) << "and its first row";
+}
+
 TEST_F(ImageTest, TheImageControlShowsItsPictureWithABorderAndHideErasesIt) {
     ClientImage picture = Image(SolidRGB(20, 20, 0xFF0000), 20, 20);
     form->SetBackColor(0x00FF00);
