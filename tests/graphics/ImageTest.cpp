@@ -157,8 +157,8 @@ TEST_F(ImageTest, ColourKeyCopiesCoverWhatIsOnTheScreenAndStopAtItsEdge) {
     const Window window = edge->GetWindow();
     int origin_x = 0, origin_y = 0;
     Window child;
-    XTranslateCoordinates(driver(), window, DefaultRootWindow(driver()), 0, 0, &origin_x,
-                          &origin_y, &child);
+    XTranslateCoordinates(driver(), window, DefaultRootWindow(driver()), 0, 0, &origin_x, &origin_y,
+                          &child);
     const int on_screen = screen_width - origin_x;
     ClientImage image = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
     Graphics graphics(edge.get());

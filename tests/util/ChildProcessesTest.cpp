@@ -250,8 +250,8 @@ TEST_F(ChildProcessesTest, WaitForChildOutlastsSignalsThatInterruptIt) {
     close(report[1]);
     pollfd answer{report[0], POLLIN, 0};
     InterruptedWait result;
-    const bool answered = poll(&answer, 1, 20000) == 1 &&
-                          read(report[0], &result, sizeof result) == sizeof result;
+    const bool answered =
+        poll(&answer, 1, 20000) == 1 && read(report[0], &result, sizeof result) == sizeof result;
     close(report[0]);
     if (!answered) kill(waiter, SIGKILL);
     waitpid(waiter, nullptr, 0);
