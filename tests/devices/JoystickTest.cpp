@@ -47,6 +47,21 @@ bool ButtonIs(int number, bool pressed) {
     return JoyButton() == number && JoyButtonPressed() == pressed;
 }
 
+// Standard input closed for as long as it lives, as a program started without one has it.
+class WithoutStandardInput {
+public:
+    WithoutStandardInput() : saved_(dup(STDIN_FILENO)) { close(STDIN_FILENO); }
+    ~WithoutStandardInput() {
+        dup2(saved_, STDIN_FILENO);
+        close(saved_);
+    }
+    WithoutStandardInput(const WithoutStandardInput&) = delete;
+    WithoutStandardInput& operator=(const WithoutStandardInput&) = delete;
+
+private:
+    int saved_;
+};
+
 // The reader runs as the game runs it, in a forked child, on a FIFO standing in for the
 // device; the test holds the FIFO open and writes the driver's event records into it.
 class JoystickTest : public TempFolderTest {
@@ -163,6 +178,21 @@ TEST_F(JoystickTest, OneAxisEventSetsAtMostOneDirection) {
     SendAxis(2, -5);
     SendMarker(3);
     EXPECT_TRUE(NoDirection());
+}
+
+// A game without standard input opens the record as descriptor 0, as good as any other.
+TEST_F(JoystickTest, AGameWithoutStandardInputStillReadsTheRecord) {
+    // Else the device could take descriptor 0, and closing it would end the reader.
+    if (fcntl(STDIN_FILENO, F_GETFD) == -1) GTEST_SKIP() << "started without standard input";
+    StartReader();
+    ConnectDevice();
+    SendAxis(0, -100);
+    SendMarker(4);
+    const WithoutStandardInput closed;
+    ASSERT_EQ(fcntl(STDIN_FILENO, F_GETFD), -1);
+    JoystickPoll();
+    EXPECT_TRUE(JoyLeft());
+    EXPECT_TRUE(ButtonIs(4, true));
 }
 
 TEST_F(JoystickTest, ConfiguredAxesAndRangesAndButtons) {
