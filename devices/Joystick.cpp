@@ -23,6 +23,10 @@ constexpr useconds_t kStopWaitStep = 10000;
 struct GameSide {
     JoystickState polled{};
     bool reader_started = false;
+    pid_t reader = -1;
+    // Kept while the reader runs: the game polls a hundred times a second, and opening and
+    // mapping the record at every poll cost about as much as the rest of a play step.
+    void* record = nullptr;
 };
 
 GameSide& Side() {
@@ -30,21 +34,35 @@ GameSide& Side() {
     return side;
 }
 
-// A fresh copy of the record; all zero when there is none or it has no size yet (mapping
-// past its end would fault on the first read).
-JoystickState ReadSharedState() {
-    JoystickState state{};
+// The reader's record; nullptr when there is none or it has no size yet (mapping past its
+// end would fault on the first read).
+void* MapSharedRecord() {
     const int shared = shm_open(kJoystickSharedName, O_RDONLY | O_CLOEXEC, 0);
-    if (shared < 0) return state;
+    if (shared < 0) return nullptr;
+    void* memory = MAP_FAILED;
     struct stat info {};
-    if (fstat(shared, &info) == 0 && info.st_size >= static_cast<off_t>(kStateSize)) {
-        void* memory = mmap(nullptr, kStateSize, PROT_READ, MAP_SHARED, shared, 0);
-        if (memory != MAP_FAILED) {
-            std::memcpy(&state, memory, kStateSize);
-            munmap(memory, kStateSize);
-        }
-    }
+    if (fstat(shared, &info) == 0 && info.st_size >= static_cast<off_t>(kStateSize))
+        memory = mmap(nullptr, kStateSize, PROT_READ, MAP_SHARED, shared, 0);
     close(shared);
+    return memory != MAP_FAILED ? memory : nullptr;
+}
+
+void ReleaseRecord() {
+    if (Side().record != nullptr) munmap(Side().record, kStateSize);
+    Side().record = nullptr;
+}
+
+// Only a running reader of this game publishes: once it has ended, however it ended, its
+// record says nothing, and a stick held as it died must not steer the ship on.
+JoystickState ReadSharedState() {
+    GameSide& side = Side();
+    if (side.reader <= 0 || !IsChildRecorded(side.reader)) {
+        ReleaseRecord();
+        return JoystickState{};
+    }
+    if (side.record == nullptr) side.record = MapSharedRecord();
+    JoystickState state{};
+    if (side.record != nullptr) std::memcpy(&state, side.record, kStateSize);
     return state;
 }
 
@@ -69,6 +87,7 @@ pid_t StartJoystickReaderOn(const std::string& device) {
     // A game killed while the stick was held left its record present and pointing; only the
     // reader started now may publish one, so the game never steers by another run's.
     shm_unlink(kJoystickSharedName);
+    ReleaseRecord();
     // Read, or written with its defaults when missing, before the fork: the reader and the
     // game starting beside it would otherwise both write a missing file, and one of them could
     // read it half-written and take the joystick for unconfigured.
@@ -89,6 +108,7 @@ pid_t StartJoystickReaderOn(const std::string& device) {
         return -1;
     }
     Side().reader_started = true;
+    Side().reader = pid;
     return pid;
 }
 
@@ -139,6 +159,7 @@ int JoyButton() {
 void JoystickShutdown() {
     // A reader stopped by SIGTERM leaves the name behind; the game removes it.
     if (Side().reader_started || IsPresent()) shm_unlink(kJoystickSharedName);
+    ReleaseRecord();
     Side() = GameSide{};
 }
 

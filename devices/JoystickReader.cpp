@@ -82,6 +82,8 @@ void PublishEvents(int device, const JoystickConfig& config) {
     js_event event{};
     while (ReadEvent(device, &event))
         ApplyEvent(event, config, state);
+    // A game that keeps the record mapped reads all false from now on, name or no name.
+    *state = JoystickState{};
     munmap(state, kStateSize);
 }
 

@@ -72,13 +72,19 @@ Application::TurnResult Application::RunOnce(Display* display, Form* main, int l
 }
 
 void Application::TickTimers(uint32_t milliseconds) {
-    // Walk a copy: a tick may start, stop, create or destroy timers.
+    // Walk a copy: a tick may start, stop, create or destroy timers. The copy's storage
+    // serves tick after tick rather than being allocated a hundred times a second; a tick
+    // that turns the loop itself finds it taken and uses storage of its own.
+    static std::vector<ElementRef> spare;
     std::vector<ElementRef> timers;
+    timers.swap(spare);
     for (GUIElement* timer : GetTimers())
         timers.emplace_back(timer);
     for (const ElementRef& ref : timers) {
         if (GUIElement* timer = ref.Get()) static_cast<Timer*>(timer)->Advance(milliseconds);
     }
+    timers.clear();
+    spare.swap(timers);
 }
 
 int Application::WaitReadable(int fd, int milliseconds) {

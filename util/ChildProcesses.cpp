@@ -113,6 +113,10 @@ void ReapChildren() {
 
 bool IsChildRunning(pid_t pid) {
     ReapChildren();
+    return IsChildRecorded(pid);
+}
+
+bool IsChildRecorded(pid_t pid) {
     return Find(pid) != Children().end();
 }
 

@@ -36,6 +36,10 @@ void ReapChildren();
 // Whether the child is recorded and, after reaping, has not ended.
 bool IsChildRunning(pid_t pid);
 
+// Whether the child is recorded and not reaped yet; no system call, for callers that run
+// every tick beside the event loop's own reaping.
+bool IsChildRecorded(pid_t pid);
+
 // Sends SIGTERM to a recorded, unreaped child and reaps it if it has already ended; otherwise
 // a later ReapChildren does.
 void TerminateChild(pid_t pid);

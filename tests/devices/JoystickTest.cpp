@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -225,11 +226,30 @@ TEST_F(JoystickTest, TheReaderEndsAndRemovesTheRecordWhenTheDeviceGoesAway) {
     SendAxis(0, -1);
     ASSERT_TRUE(PollUntil(JoyLeft));
     CloseDevice();
+    // Gone from the names before the game has seen the reader end: the record the game
+    // still has mapped reads all false.
+    ASSERT_TRUE(WaitUntil([] { return !SharedRecordExists(); }));
+    JoystickPoll();
+    EXPECT_FALSE(JoyLeft());
     ExpectReaderEnded();
-    EXPECT_FALSE(SharedRecordExists());
     JoystickPoll();
     EXPECT_FALSE(JoyLeft());
     EXPECT_EQ(JoyButton(), 0);
+}
+
+// Killed as the stick is held, the reader leaves its record behind, present and pointing
+// left; once the game has seen it end, the record no longer steers.
+TEST_F(JoystickTest, AReaderThatDiesWhileTheStickIsHeldNoLongerSteers) {
+    StartReader();
+    ConnectDevice();
+    SendAxis(0, -1);
+    ASSERT_TRUE(PollUntil(JoyLeft));
+    kill(reader_, SIGKILL);
+    ASSERT_TRUE(WaitUntil([this] { return !IsChildRunning(reader_); }));
+    reader_ = -1;
+    ASSERT_TRUE(SharedRecordExists());
+    JoystickPoll();
+    EXPECT_FALSE(JoyLeft());
 }
 
 TEST_F(JoystickTest, AStoppedReaderLeavesTheRecordForShutdownToRemove) {
@@ -379,6 +399,7 @@ TEST_F(JoystickTest, AReaderWhoseGameDiesJustAfterItsCheckEndsWithIt) {
 }
 
 TEST_F(JoystickTest, ARecordWithoutItsSizeReadsAsAbsent) {
+    StartReader();  // waits for the device, which never opens
     // As the reader leaves it between creating the object and sizing it.
     const int shared = shm_open(kJoystickSharedName, O_CREAT | O_RDWR, 0600);
     ASSERT_GE(shared, 0);
@@ -387,6 +408,14 @@ TEST_F(JoystickTest, ARecordWithoutItsSizeReadsAsAbsent) {
     JoystickPoll();
     EXPECT_TRUE(NoDirection());
     EXPECT_FALSE(JoyButtonPressed());
+    // Once the record has its size, the next poll reads it.
+    const int sized = shm_open(kJoystickSharedName, O_RDWR, 0600);
+    ASSERT_GE(sized, 0);
+    const JoystickState held{1, 0, 0, 1, 0, 0, 0};
+    ASSERT_EQ(write(sized, &held, sizeof held), static_cast<ssize_t>(sizeof held));
+    close(sized);
+    JoystickPoll();
+    EXPECT_TRUE(JoyLeft());
 }
 
 }  // namespace
