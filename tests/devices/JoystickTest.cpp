@@ -40,6 +40,17 @@ bool SharedRecordExists() {
     return true;
 }
 
+// The record as the reader has published it, read without the game's poll; all zero when
+// there is none yet.
+JoystickState PublishedRecord() {
+    JoystickState state{};
+    const int shared = shm_open(kJoystickSharedName, O_RDONLY, 0);
+    if (shared < 0) return state;
+    if (read(shared, &state, sizeof state) != static_cast<ssize_t>(sizeof state)) state = {};
+    close(shared);
+    return state;
+}
+
 bool NoDirection() {
     return !JoyLeft() && !JoyRight() && !JoyUp() && !JoyDown();
 }
@@ -188,7 +199,9 @@ TEST_F(JoystickTest, AGameWithoutStandardInputStillReadsTheRecord) {
     StartReader();
     ConnectDevice();
     SendAxis(0, -100);
-    SendMarker(4);
+    Send(JS_EVENT_BUTTON, 4, 1);
+    // Published, and not yet opened by the game: its first poll opens it.
+    ASSERT_TRUE(WaitUntil([] { return PublishedRecord().button_pressed != 0; }));
     const WithoutStandardInput closed;
     ASSERT_EQ(fcntl(STDIN_FILENO, F_GETFD), -1);
     JoystickPoll();
