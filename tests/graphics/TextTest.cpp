@@ -65,6 +65,14 @@ TEST_F(TextTest, ABoxLessThanTenPixelsHighShowsNothingAndTenShowsALine) {
     EXPECT_GT(CountOf(Box(10, 40, 100, 10), static_cast<unsigned long>(kInk)), 0);
 }
 
+// No character fits a box one pixel wide: the text must not spill over what lies beside it.
+TEST_F(TextTest, ABoxNarrowerThanAnyCharacterShowsNoText) {
+    Graphics graphics(form.get());
+    for (int align = 0; align <= 2; ++align)
+        graphics.DrawText(10 + 100 * align, 10, 1, 20, "Hello", kInk, kNoColour, align);
+    EXPECT_EQ(CountOf(Box(0, 0, 400, 50), static_cast<unsigned long>(kInk)), 0);
+}
+
 TEST_F(TextTest, WrappingBreaksAtASpaceAndNeverInsideAWordAfterOne) {
     Graphics graphics(form.get());
     const int width = graphics.TextWidth("alpha beta") + 2;
