@@ -72,6 +72,41 @@ TEST_F(FormTest, CenterOnScreenUsesTheScreenSizeAndNeverGoesNegative) {
     EXPECT_EQ(form->GetLocation().x, 0);
 }
 
+// A form made before its screen is chosen centres on the program's screen.
+TEST_F(FormTest, AFormWithoutAScreenCentresOnTheDefaultScreen) {
+    ASSERT_EQ(Screen::GetDefaultScreen(), screen());
+    Form form;
+    form.SetSize(250, 150);
+    form.CenterOnScreen();
+    EXPECT_EQ(form.GetLocation().x, (screen()->GetWidth() - 250) / 2);
+    EXPECT_EQ(form.GetLocation().y, (screen()->GetHeight() - 150) / 2);
+}
+
+// The keyboard can be given only to a window on the screen; asking for it for an unmapped
+// one would only draw an error from the server.
+TEST_F(FormTest, SetFocusGivesAViewableFormTheKeyboardAndAsksNothingForAnUnmappedOne) {
+    auto first = MakeForm(0, 0, 100, 100);
+    auto second = MakeForm(150, 0, 100, 100);
+    const auto focused = [&] {
+        XSync(display(), False);
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(driver(), &focus, &revert);
+        return focus;
+    };
+    Focus(*second);
+    ASSERT_EQ(focused(), second->GetWindow());
+    first->SetFocus();
+    EXPECT_EQ(focused(), first->GetWindow());
+
+    second->Hide();
+    LogMark log;
+    second->SetFocus();
+    EXPECT_EQ(focused(), first->GetWindow());
+    Settle();
+    EXPECT_EQ(log.Take(), "");
+}
+
 TEST_F(FormTest, HideUnmapsShowMappedMapsAgainAndShowOnlyRaises) {
     auto form = MakeForm(0, 0, 100, 100);
     form->Hide();
