@@ -3,6 +3,8 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "game/Sprite.h"
 #include "tests/game/GameFixture.h"
 #include "tests/support/LogMark.h"
@@ -130,6 +132,21 @@ TEST_F(FormGamesTest, RestoringFromANegativeOriginRestoresOnlyThePartInsideThePi
     game->RipristinaSfondo(40, -10, 5, kHeight + 20, FormGames::RestoreFrom::kBackground);
     EXPECT_EQ(log.Take(), "RipristinaSfondo(): attenzione sizeFrame > size bmpScreenBuffer\n");
     EXPECT_EQ(Buffer(42, kHeight - 1), kBlue);
+}
+
+// A sprite gone past an edge asks for an area that lies wholly outside the picture: there is
+// nothing to restore, and nothing past the picture may be read.
+TEST_F(FormGamesTest, RestoringAnAreaWhollyOutsideThePictureChangesNothing) {
+    const ClientImage red = Image(SolidRGB(kWidth, kHeight, 0xFF0000), kWidth, kHeight);
+    game->RenderImage(red.get(), 0, 0, kWidth, kHeight, true, false);
+    game->RipristinaSfondo(kWidth + 10, 0, 20, 5, FormGames::RestoreFrom::kBackground);
+    game->RipristinaSfondo(-30, 10, 20, 5, FormGames::RestoreFrom::kBackground);
+    game->RipristinaSfondo(kWidth + 10, 20, 20, 5, FormGames::RestoreFrom::kStaticLayer);
+    game->RipristinaSfondo(10, -30, 5, 20, FormGames::RestoreFrom::kBackground);
+    for (const auto& [x, y] : {std::pair{kWidth - 1, 2}, {0, 12}, {kWidth - 1, 22}, {12, 0}}) {
+        EXPECT_EQ(Static(x, y), 0xFF0000u) << x << ", " << y;
+        EXPECT_EQ(Buffer(x, y), 0xFF0000u) << x << ", " << y;
+    }
 }
 
 TEST_F(FormGamesTest, MissingFilesAreNamedInTheLogAndKeepTheCurrentPictures) {
