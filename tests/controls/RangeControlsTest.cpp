@@ -125,6 +125,20 @@ TEST_F(RangeControlsTest, PressingOnATickPicksItsValueAndTheValueIsPointedAt) {
     EXPECT_EQ(Pixel(tick.x, tick.y - 7), kBlack) << "the pointer above the tick";
 }
 
+// The dashed focus rectangle runs along the slider's own last column: a line past it would be
+// drawn on the form and stay there once the slider paints itself again.
+TEST_F(RangeControlsTest, TheFocusRectangleKeepsInsideTheSlider) {
+    auto slider = MakeSlider(false, 0, 10);
+    const int right = 20 + slider->GetWidth() - 1;
+    const int top = 20, bottom = 20 + slider->GetHeight() - 1;
+    const int unfocused = Count(right, top, 1, bottom - top + 1, kBlack);
+    FocusByTab(slider.get());
+    Settle();
+    EXPECT_GT(Count(right, top, 1, bottom - top + 1, kBlack), unfocused + 5);
+    EXPECT_EQ(Count(right + 1, top - 5, 10, bottom - top + 11, kGrey), 10 * (bottom - top + 11))
+        << "the form beside the slider";
+}
+
 TEST_F(RangeControlsTest, ASliderWithOneValueShowsOneTickAndNeverChanges) {
     auto slider = MakeSlider(false, 5, 5);
     EXPECT_EQ(slider->GetTickPoints().size(), 1u);
