@@ -47,17 +47,26 @@ void* MapSharedRecord() {
     return memory != MAP_FAILED ? memory : nullptr;
 }
 
-void ReleaseRecord() {
-    if (Side().record != nullptr) munmap(Side().record, kStateSize);
-    Side().record = nullptr;
+// Once the reader has ended or been told to stop, its record says nothing (a stick held as it
+// died must not steer the ship on), and its pid, once reaped, may be any later child's.
+void ForgetReader() {
+    GameSide& side = Side();
+    if (side.record != nullptr) munmap(side.record, kStateSize);
+    side.record = nullptr;
+    side.reader = -1;
 }
 
-// Only a running reader of this game publishes: once it has ended, however it ended, its
-// record says nothing, and a stick held as it died must not steer the ship on.
+// Told as the reader is reaped, so that it is forgotten before a later child can take its pid,
+// whether or not the game polls in between.
+void OnReaderEnd(int) {
+    ForgetReader();
+}
+
+// Only a running reader of this game publishes.
 JoystickState ReadSharedState() {
     GameSide& side = Side();
     if (side.reader <= 0 || !IsChildRecorded(side.reader)) {
-        ReleaseRecord();
+        ForgetReader();
         return JoystickState{};
     }
     if (side.record == nullptr) side.record = MapSharedRecord();
@@ -87,7 +96,9 @@ pid_t StartJoystickReaderOn(const std::string& device) {
     // A game killed while the stick was held left its record present and pointing; only the
     // reader started now may publish one, so the game never steers by another run's.
     shm_unlink(kJoystickSharedName);
-    ReleaseRecord();
+    // An earlier reader still running no longer counts; its end must not forget this one.
+    if (Side().reader > 0) SetChildEndHandler(Side().reader, nullptr);
+    ForgetReader();
     // Read, or written with its defaults when missing, before the fork: the reader and the
     // game starting beside it would otherwise both write a missing file, and one of them could
     // read it half-written and take the joystick for unconfigured.
@@ -109,11 +120,14 @@ pid_t StartJoystickReaderOn(const std::string& device) {
     }
     Side().reader_started = true;
     Side().reader = pid;
+    SetChildEndHandler(pid, OnReaderEnd);
     return pid;
 }
 
 void StopJoystickReader(pid_t pid) {
     if (pid <= 0) return;
+    // Told to stop, it publishes nothing more, though it may take a while to end.
+    if (pid == Side().reader) ForgetReader();
     TerminateChild(pid);
     // Gone before JoystickShutdown, so it cannot publish the name again after its removal.
     for (int step = 0; step < kStopWaitSteps && IsChildRunning(pid); ++step)
@@ -159,7 +173,7 @@ int JoyButton() {
 void JoystickShutdown() {
     // A reader stopped by SIGTERM leaves the name behind; the game removes it.
     if (Side().reader_started || IsPresent()) shm_unlink(kJoystickSharedName);
-    ReleaseRecord();
+    ForgetReader();
     Side() = GameSide{};
 }
 

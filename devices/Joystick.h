@@ -16,7 +16,8 @@ pid_t StartJoystickReader();
 // The same on an explicit device path.
 pid_t StartJoystickReaderOn(const std::string& device);
 
-// SIGTERM to the reader, then a short wait so that it is reaped and gone; no-op for pid <= 0.
+// SIGTERM to the reader, then a short wait so that it is reaped and gone; polls read all false
+// from then on. No-op for pid <= 0.
 void StopJoystickReader(pid_t pid);
 
 // Copies the shared record into this process's polled values (all false when there is none).

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/joystick.h>
+#include <sched.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/ptrace.h>
@@ -57,6 +58,51 @@ bool NoDirection() {
 
 bool ButtonIs(int number, bool pressed) {
     return JoyButton() == number && JoyButtonPressed() == pressed;
+}
+
+// A record present and pointing left, as a reader killed while the stick was held leaves it.
+bool LeaveHeldRecord() {
+    const int shared = shm_open(kJoystickSharedName, O_CREAT | O_RDWR, 0600);
+    if (shared < 0) return false;
+    const JoystickState held{1, 0, 0, 1, 0, 0, 0};
+    const bool written = write(shared, &held, sizeof held) == static_cast<ssize_t>(sizeof held);
+    close(shared);
+    return written;
+}
+
+bool WriteText(const char* path, const std::string& text) {
+    const int file = open(path, O_WRONLY | O_CLOEXEC);
+    if (file < 0) return false;
+    const bool written = write(file, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    close(file);
+    return written;
+}
+
+// The exit status of a process that cannot run here (no namespaces, no choice of pids).
+constexpr int kCannotRun = 77;
+
+// Runs body as the first process of a new pid namespace, where pids are handed out in order
+// and the next one can be chosen; its exit status, or kCannotRun.
+int RunInPidNamespace(const std::function<int()>& body) {
+    const pid_t helper = fork();
+    if (helper == 0) {
+        const uid_t uid = geteuid();
+        const gid_t gid = getegid();
+        if (unshare(CLONE_NEWUSER | CLONE_NEWPID) != 0) _exit(kCannotRun);
+        if (!WriteText("/proc/self/setgroups", "deny") ||
+            !WriteText("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+            !WriteText("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1")) {
+            _exit(kCannotRun);
+        }
+        const pid_t first = fork();
+        if (first == 0) _exit(body());
+        int status = 0;
+        if (first < 0 || waitpid(first, &status, 0) != first) _exit(kCannotRun);
+        _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    }
+    int status = 0;
+    if (helper < 0 || waitpid(helper, &status, 0) != helper || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
 }
 
 // Standard input closed for as long as it lives, as a program started without one has it.
@@ -263,6 +309,72 @@ TEST_F(JoystickTest, AReaderThatDiesWhileTheStickIsHeldNoLongerSteers) {
     ASSERT_TRUE(SharedRecordExists());
     JoystickPoll();
     EXPECT_FALSE(JoyLeft());
+}
+
+// The reader's pid is free again once it has been reaped, and a later child of the game may
+// get it: the dead reader's record, left pointing, must not steer the ship again. Played in a
+// pid namespace of its own, where the game can hand the reader's pid to its next child.
+TEST_F(JoystickTest, ALaterChildWithTheDeadReadersPidDoesNotMakeItsRecordSteer) {
+    LoadJoystickConfig();
+    const int result = RunInPidNamespace([] {
+        const pid_t reader = StartJoystickReaderOn("js0");  // waits for the device for ever
+        if (reader <= 0 || !LeaveHeldRecord()) return 10;
+        JoystickPoll();
+        if (!JoyLeft()) return 11;  // a running reader's record steers
+        kill(reader, SIGKILL);
+        if (!WaitUntil([reader] { return !IsChildRunning(reader); })) return 12;
+        if (!WriteText("/proc/sys/kernel/ns_last_pid", std::to_string(reader - 1)))
+            return kCannotRun;
+        const pid_t later = ForkChild();
+        if (later == 0) {
+            pause();
+            _exit(0);
+        }
+        JoystickPoll();
+        const bool steered = JoyLeft();
+        TerminateChild(later);
+        WaitUntil([later] { return !IsChildRunning(later); });
+        if (later != reader) return kCannotRun;
+        return steered ? 1 : 0;
+    });
+    if (result == kCannotRun) GTEST_SKIP() << "no pid namespace of its own here";
+    EXPECT_EQ(result, 0) << "1: the dead reader's record steered the ship again";
+}
+
+// A reader told to stop publishes nothing more, even while it has not ended yet (stopped
+// here, so the stop's short wait runs out): the record it leaves pointing no longer steers.
+TEST_F(JoystickTest, AReaderToldToStopNoLongerSteersBeforeItHasEnded) {
+    StartReader();
+    ConnectDevice();
+    SendAxis(0, -1);
+    ASSERT_TRUE(PollUntil(JoyLeft));
+    kill(reader_, SIGSTOP);
+    siginfo_t stopped{};
+    ASSERT_EQ(waitid(P_PID, static_cast<id_t>(reader_), &stopped, WSTOPPED | WNOWAIT), 0);
+    StopJoystickReader(reader_);
+    ASSERT_TRUE(IsChildRunning(reader_)) << "stopped, it cannot have ended";
+    JoystickPoll();
+    EXPECT_FALSE(JoyLeft());
+    kill(reader_, SIGCONT);  // the pending SIGTERM ends it
+    ASSERT_TRUE(WaitUntil([this] { return !IsChildRunning(reader_); }));
+    reader_ = -1;
+}
+
+// A reader started while an earlier one still runs is the one that counts, also after the
+// earlier one has ended.
+TEST_F(JoystickTest, TheEndOfAnEarlierReaderDoesNotSilenceTheNextOne) {
+    ASSERT_EQ(mkfifo("js1", 0600), 0);
+    LoadJoystickConfig();
+    const pid_t earlier = StartJoystickReaderOn("js1");  // waits for its device for ever
+    ASSERT_GT(earlier, 0);
+    StartReader();
+    ConnectDevice();
+    SendAxis(0, -1);
+    ASSERT_TRUE(PollUntil(JoyLeft));
+    kill(earlier, SIGKILL);
+    ASSERT_TRUE(WaitUntil([earlier] { return !IsChildRunning(earlier); }));
+    JoystickPoll();
+    EXPECT_TRUE(JoyLeft());
 }
 
 TEST_F(JoystickTest, AStoppedReaderLeavesTheRecordForShutdownToRemove) {
