@@ -115,6 +115,22 @@ TEST_F(RangeControlsTest, RightOnASliderAtItsMaximumWrapsToTheMinimum) {
     EXPECT_EQ(slider->GetValue(), 0) << "space acts as Down, which adds one";
 }
 
+TEST_F(RangeControlsTest, LeftAndUpLowerASliderByOneRightAndDownRaiseIt) {
+    auto slider = MakeSlider(false, 0, 10);
+    slider->SetValue(5);
+    FocusByTab(slider.get());
+    TapAndWait(XK_Left, 2);
+    EXPECT_EQ(slider->GetValue(), 4);
+    TapAndWait(XK_Up, 4);
+    EXPECT_EQ(slider->GetValue(), 3);
+    TapAndWait(XK_Right, 6);
+    EXPECT_EQ(slider->GetValue(), 4);
+    TapAndWait(XK_Down, 8);
+    EXPECT_EQ(slider->GetValue(), 5);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"value 4", "text", "value 3", "text", "value 4",
+                                                 "text", "value 5", "text"}));
+}
+
 TEST_F(RangeControlsTest, PressingOnATickPicksItsValueAndTheValueIsPointedAt) {
     auto slider = MakeSlider(false, 0, 10);
     const XPoint tick = slider->GetTickPoints()[4];
