@@ -103,6 +103,33 @@ TEST_F(SpriteTest, SpritesPartlyOutsideAreClippedAndWhollyOutsideAreSkipped) {
     EXPECT_TRUE(sprite.IsDrawn());
 }
 
+TEST_F(SpriteTest, ASpriteNeverPlacedStandsInTheTopLeftCorner) {
+    Sprite sprite(game.get(), strip.get(), 10, 10);
+    EXPECT_EQ(sprite.GetX(), 0);
+    EXPECT_EQ(sprite.GetY(), 0);
+    sprite.Draw(game->GetGraphics());
+    EXPECT_EQ(Buffer(0, 0), 0xFF0000u);
+    EXPECT_EQ(Buffer(9, 9), 0xFF0000u);
+    EXPECT_EQ(Buffer(0, 10), kBlue);
+    EXPECT_EQ(Buffer(10, 0), kBlue);
+}
+
+// A line of a single pixel's width or height is a sprite like any other.
+TEST_F(SpriteTest, SpritesOnePixelWideOrHighAreDrawn) {
+    const ClientImage column = Image(SolidRGB(1, 10, 0x00FF00), 1, 10);
+    const ClientImage row = Image(SolidRGB(10, 1, 0xFFFF00), 10, 1);
+    Sprite thin(game.get(), column.get(), 1, 10);
+    Sprite flat(game.get(), row.get(), 10, 1);
+    thin.SetPosition(50, 50);
+    flat.SetPosition(100, 50);
+    thin.Draw(game->GetGraphics());
+    flat.Draw(game->GetGraphics());
+    EXPECT_EQ(Buffer(50, 59), 0x00FF00u);
+    EXPECT_EQ(Buffer(51, 59), kBlue);
+    EXPECT_EQ(Buffer(109, 50), 0xFFFF00u);
+    EXPECT_EQ(Buffer(109, 51), kBlue);
+}
+
 TEST_F(SpriteTest, SpritesThatOnlyTouchDoNotCollide) {
     Sprite left(game.get(), strip.get(), 50, 50);
     Sprite right(game.get(), strip.get(), 50, 50);
