@@ -279,6 +279,21 @@ TEST_F(TextBoxEditingTest, RowsThatFillTheHeightExactlyTakeTextToTheLastRow) {
     EXPECT_EQ(BeepsAfterSettling(0), 0);
 }
 
+// The caret needs a cell after the last character: in a full box the character that would
+// leave it none is refused, and what was typed before stays as it was.
+TEST_F(TextBoxEditingTest, AFullMultiLineBoxRefusesACharacterThatLeavesTheCaretNoCell) {
+    auto box = MakeBox("", 4);
+    box->SetMultiLine(true);
+    box->SetSize(box->GetWidth(), 6 + 2 * box->GetCellHeight());
+    ShowFocused(*box);
+    ASSERT_EQ(box->GridSize().rows, 2);
+    Type("abcdefgh");
+    EXPECT_EQ(box->GetText(), "abcdefg");
+    EXPECT_EQ(box->GetCaret(), 7);
+    EXPECT_EQ(box->GetCharacterCount(), 7);
+    EXPECT_EQ(BeepsAfterSettling(1), 1);
+}
+
 // Up and Down keep the column; Down never goes past the last character, Up not above the top.
 TEST_F(TextBoxEditingTest, UpAndDownMoveTheCaretBetweenRowsOfAMultiLineBox) {
     auto box = MakeBox("", 10);
