@@ -155,18 +155,23 @@ TEST_F(RangeControlsTest, TheFocusRectangleKeepsInsideTheSlider) {
         << "the form beside the slider";
 }
 
-TEST_F(RangeControlsTest, ASliderWithOneValueShowsOneTickAndNeverChanges) {
+TEST_F(RangeControlsTest, ASliderWithOneValueShowsOneTickPointedAtAndNeverChanges) {
     auto slider = MakeSlider(false, 5, 5);
-    EXPECT_EQ(slider->GetTickPoints().size(), 1u);
+    ASSERT_EQ(slider->GetTickPoints().size(), 1u);
     EXPECT_EQ(slider->GetWidth(), 100);
+    const XPoint tick = slider->GetTickPoints()[0];
+    EXPECT_EQ(Pixel(tick.x, tick.y - 7), kBlack) << "the pointer above the tick";
     FocusByTab(slider.get());
     TapKey(XK_Right);
     TapKey(XK_Left);
     Settle();
     EXPECT_EQ(slider->GetValue(), 5);
     EXPECT_TRUE(g_calls.empty());
+    slider->Hide();
     auto vertical = MakeSlider(true, 3, 3);
-    EXPECT_EQ(vertical->GetTickPoints().size(), 1u);
+    ASSERT_EQ(vertical->GetTickPoints().size(), 1u);
+    const XPoint vertical_tick = vertical->GetTickPoints()[0];
+    EXPECT_EQ(Pixel(vertical_tick.x + 7, vertical_tick.y), kBlack) << "the pointer beside it";
 }
 
 // A range too large for 8 pixels a step keeps its size: at most one tick per pixel of the
