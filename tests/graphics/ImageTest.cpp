@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "graphics/Graphics.h"
 #include "graphics/MyImage.h"
 #include "graphics/PictureFile.h"
+#include "graphics/PixelCopy.h"
 #include "tests/support/LogMark.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
@@ -119,6 +122,37 @@ TEST_F(ImageTest, ColourKeyCopiesLetTheWindowShowThroughAndLeaveTheImageAlone) {
     EXPECT_EQ(Pixel(23, 23), 0x0000FFu) << "the hole shows the blue under it";
     EXPECT_EQ(Pixel(63, 23), 0x00FF00u) << "and the green under it, not the blue from before";
     EXPECT_EQ(XGetPixel(image.get(), 1, 1) & 0xFFFFFF, 0u) << "the caller's image is unchanged";
+}
+
+// A 16-bit display's pixels hold no whole channel bytes: the key is compared through the
+// masks, and every row is copied like on a 24-bit one.
+TEST_F(ImageTest, ColourKeyCopiesOfSixteenBitPixelsCoverEveryRowButTheKey) {
+    Visual layout{};
+    layout.c_class = TrueColor;
+    layout.red_mask = 0xF800;
+    layout.green_mask = 0x07E0;
+    layout.blue_mask = 0x001F;
+    layout.bits_per_rgb = 6;
+    const auto make = [&](unsigned long pixel) {
+        char* data = static_cast<char*>(std::calloc(4 * 3, 2));
+        ServerImage image(XCreateImage(display(), &layout, 16, ZPixmap, 0, data, 4, 3, 16, 0));
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 4; ++x)
+                XPutPixel(image.get(), x, y, pixel);
+        }
+        return image;
+    };
+    const ServerImage red = make(0xF800);
+    const ServerImage under = make(0x001F);
+    ASSERT_EQ(red->bits_per_pixel, 16);
+    XPutPixel(red.get(), 1, 0, 0);  // black: the key
+    BlitKeyed(*red, 0, 0, 4, 3, under.get(), 0, 0, 0x000000);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(XGetPixel(under.get(), x, y), x == 1 && y == 0 ? 0x001Fu : 0xF800u)
+                << x << ", " << y;
+        }
+    }
 }
 
 TEST_F(ImageTest, ASubImageCopiesOneFrameOfAStrip) {
