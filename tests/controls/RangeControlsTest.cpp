@@ -141,6 +141,25 @@ TEST_F(RangeControlsTest, PressingOnATickPicksItsValueAndTheValueIsPointedAt) {
     EXPECT_EQ(Pixel(tick.x, tick.y - 7), kBlack) << "the pointer above the tick";
 }
 
+// The pointer's back edge, drawn light, runs ten pixels either side of the value's tick.
+TEST_F(RangeControlsTest, ThePointerReachesTenPixelsEitherSideOfTheTick) {
+    constexpr unsigned long kLight = 0xDDDDDD;
+    auto lying = MakeSlider(false, 0, 10);
+    lying->SetValue(4);
+    const XPoint tick = lying->GetTickPoints()[4];
+    EXPECT_EQ(Count(tick.x - 11, tick.y - 15, 23, 1, kLight), 21);
+    EXPECT_EQ(Pixel(tick.x - 10, tick.y - 15), kLight);
+    EXPECT_EQ(Pixel(tick.x + 10, tick.y - 15), kLight);
+
+    auto standing = MakeSlider(true, 0, 4);
+    standing->Move(200, 20);
+    standing->SetValue(2);
+    const XPoint mark = standing->GetTickPoints()[2];
+    EXPECT_EQ(Count(mark.x + 15, mark.y - 11, 1, 23, kLight), 21);
+    EXPECT_EQ(Pixel(mark.x + 15, mark.y - 10), kLight);
+    EXPECT_EQ(Pixel(mark.x + 15, mark.y + 10), kLight);
+}
+
 // The dashed focus rectangle runs along the slider's own last column: a line past it would be
 // drawn on the form and stay there once the slider paints itself again.
 TEST_F(RangeControlsTest, TheFocusRectangleKeepsInsideTheSlider) {
