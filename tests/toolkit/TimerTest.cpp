@@ -8,6 +8,7 @@
 #include <atomic>
 #include <csignal>
 #include <ctime>
+#include <memory>
 #include <thread>
 
 #include "tests/support/XHarness.h"
@@ -228,6 +229,53 @@ TEST_F(TimerTest, ATickMayDestroyItsOwnTimerAndAnotherAndTheLoopStopsTicking) {
     EXPECT_EQ(g_ticks, 1) << "the destroyed second timer was not ticked";
     EXPECT_EQ(Application::TimerCount(), 0u);
     EXPECT_NE(Application::RunOnce(display(), nullptr, 30), Application::TurnResult::kTick);
+}
+
+Timer* g_nested[3] = {};
+int g_nested_ticks[3] = {};
+Form* g_nested_form = nullptr;
+
+void CountNestedTick(Timer* timer) {
+    for (int i = 0; i < 3; ++i) {
+        if (g_nested[i] == timer) ++g_nested_ticks[i];
+    }
+}
+
+// The first tick creates a third timer and then ticks the timers itself, as a tick that turns
+// the loop would.
+void TickAgainWithANewTimer(Timer* timer) {
+    CountNestedTick(timer);
+    if (g_nested[2] != nullptr) return;
+    g_nested[2] = new Timer(g_nested_form, 10);
+    g_nested[2]->SetOnTick(CountNestedTick);
+    g_nested[2]->Start();
+    Application::TickTimers(10);
+}
+
+TEST_F(TimerTest, ATickThatTicksTheTimersAgainLeavesTheOuterWalkWhole) {
+    g_nested_form = form.get();
+    Timer first(form.get(), 10);
+    Timer second(form.get(), 10);
+    g_nested[0] = &first;
+    g_nested[1] = &second;
+    g_nested[2] = nullptr;
+    for (int& ticks : g_nested_ticks)
+        ticks = 0;
+    first.SetOnTick(TickAgainWithANewTimer);
+    second.SetOnTick(CountNestedTick);
+    first.Start();
+    second.Start();
+    Application::TickTimers(10);
+    const std::unique_ptr<Timer> third(g_nested[2]);
+    ASSERT_NE(third, nullptr);
+    // The inner walk ticks all three, then the outer one goes on with the second.
+    EXPECT_EQ(g_nested_ticks[0], 2);
+    EXPECT_EQ(g_nested_ticks[1], 2);
+    EXPECT_EQ(g_nested_ticks[2], 1);
+    Application::TickTimers(10);
+    EXPECT_EQ(g_nested_ticks[0], 3);
+    EXPECT_EQ(g_nested_ticks[1], 3);
+    EXPECT_EQ(g_nested_ticks[2], 2);
 }
 
 TEST_F(TimerTest, WithoutTimersATurnWaitsForAnEventAndSaysWhetherOneCame) {
