@@ -128,6 +128,25 @@ TEST_F(EventLoopTest, PressingOnOneControlAndReleasingOnAnotherClicksNeither) {
     EXPECT_EQ(Application::GetFocusedElement(), nullptr);
 }
 
+// A control inside a panel is found by the search, not by its own test: pressing on it again
+// while it has the focus must not tell it a second time that it got the focus.
+TEST_F(EventLoopTest, PressingAgainOnAFocusedControlInAPanelFocusesItOnce) {
+    ProbeControl panel(form.get(), "panel", 100, 50, 120, 100, "panel");
+    panel.SetHoldsChildrenFlag(true);
+    panel.Show();
+    ProbeControl inner(&panel, "inner", 10, 10, 40, 20);
+    RecordEvents(&inner);
+    inner.Show();
+    ClickAt(*form, 120, 65);
+    ASSERT_TRUE(WaitForEvent("F.Click"));
+    ClickAt(*form, 125, 70);
+    ASSERT_TRUE(WaitForEvent("F.Click", 2));
+    EXPECT_EQ(CountEvents("inner.MouseDown"), 2);
+    EXPECT_EQ(CountEvents("inner.GotFocus"), 1);
+    EXPECT_EQ(CountEvents("inner.LostFocus"), 0);
+    EXPECT_EQ(Application::GetFocusedElement(), &inner);
+}
+
 TEST_F(EventLoopTest, AClickOnOverlappingControlsGoesToTheFirstRegistered) {
     auto first = MakeProbe("first", 10, 10, 60, 60);
     auto second = MakeProbe("second", 40, 40, 60, 60);
