@@ -130,6 +130,18 @@ TEST_F(SpriteTest, SpritesOnePixelWideOrHighAreDrawn) {
     EXPECT_EQ(Buffer(109, 51), kBlue);
 }
 
+TEST_F(SpriteTest, RemovingASpriteTakesThatOneOutOfTheFrameListAndNoOther) {
+    Sprite first(game.get(), strip.get(), 10, 10);
+    Sprite second(game.get(), strip.get(), 10, 10);
+    Sprite third(game.get(), strip.get(), 10, 10);
+    for (Sprite* sprite : {&first, &second, &third})
+        game->AddSprite(sprite);
+    game->RemoveSprite(&second);
+    ASSERT_EQ(game->SpriteCount(), 2u);
+    EXPECT_EQ(game->SpriteAt(0), &first);
+    EXPECT_EQ(game->SpriteAt(1), &third);
+}
+
 TEST_F(SpriteTest, SpritesThatOnlyTouchDoNotCollide) {
     Sprite left(game.get(), strip.get(), 50, 50);
     Sprite right(game.get(), strip.get(), 50, 50);
