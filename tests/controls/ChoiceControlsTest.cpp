@@ -143,6 +143,8 @@ TEST_F(OptionBoxTest, PicturesAreRoundWithTransparentCornersAndADot) {
     options->SetSelected(1);
     const int top = 20 + 26 + 6;
     EXPECT_EQ(Pixel(21, top), kGreen);
+    EXPECT_EQ(Pixel(20, top + 10), kGreen) << "the box's first column, left of the picture";
+    EXPECT_EQ(Pixel(19, top + 10), kGrey) << "the form beside the box";
     EXPECT_EQ(Pixel(21 + 10, top + 10), kMark);
     EXPECT_EQ(Pixel(21 + 10, top - 26 + 10), kWhite) << "unselected: no dot";
 }
