@@ -155,6 +155,41 @@ TEST_F(ImageTest, ColourKeyCopiesOfSixteenBitPixelsCoverEveryRowButTheKey) {
     }
 }
 
+// Three bytes a pixel, rows padded to whole words: the copy covers the rows asked for and
+// leaves the row below them alone.
+TEST_F(ImageTest, ColourKeyCopiesOfThreeBytePixelsStopAtTheLastRowOfTheArea) {
+    MyImage::ProbePixelLayout(display(), screen()->GetScreenNumber());
+    Visual layout{};
+    layout.c_class = TrueColor;
+    layout.red_mask = 0xFF0000;
+    layout.green_mask = 0x00FF00;
+    layout.blue_mask = 0x0000FF;
+    layout.bits_per_rgb = 8;
+    const auto make = [&](unsigned long pixel) {
+        char* data = static_cast<char*>(std::calloc(4 * 3, 4));
+        ServerImage image(XCreateImage(display(), &layout, 24, ZPixmap, 0, data, 4, 3, 32, 0));
+        image->bits_per_pixel = 24;
+        image->bytes_per_line = 12;
+        XInitImage(image.get());
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 4; ++x)
+                XPutPixel(image.get(), x, y, pixel);
+        }
+        return image;
+    };
+    const ServerImage red = make(0xFF0000);
+    const ServerImage under = make(0x0000FF);
+    XPutPixel(red.get(), 1, 0, 0);  // black: the key
+    BlitKeyed(*red, 0, 0, 4, 2, under.get(), 0, 0, 0x000000);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const bool copied = y < 2 && !(x == 1 && y == 0);
+            EXPECT_EQ(XGetPixel(under.get(), x, y), copied ? 0xFF0000u : 0x0000FFu)
+                << x << ", " << y;
+        }
+    }
+}
+
 TEST_F(ImageTest, ASubImageCopiesOneFrameOfAStrip) {
     std::vector<uint8_t> strip = SolidRGB(2, 4, 0x00FF00);
     const std::vector<uint8_t> red = SolidRGB(2, 2, 0xFF0000);
