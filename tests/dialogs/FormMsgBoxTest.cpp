@@ -135,6 +135,34 @@ TEST_F(FormMsgBoxTest, AnAnswerMayOpenTheNextBox) {
     EXPECT_EQ(parent->answers, (std::vector<Answer>{{1, 3}, {2, 4}}));
 }
 
+// A box given its parent stays with it; one given none is a plain message over the program's
+// first form.
+TEST_F(FormMsgBoxTest, ABoxKeepsTheParentGivenAndWithoutOneGoesToTheMainForm) {
+    AnsweredForm other;
+    other.SetScreen(screen());
+    other.SetLocation(600, 100);
+    other.SetSize(300, 200);
+    other.Show();
+    WaitViewable(other);
+    FormMsgBox* box = Open(ShowMessage(3, &other, "Altrove", "Messaggio"));
+    EXPECT_EQ(other.GetActiveDialog(), box);
+    EXPECT_FALSE(other.IsEnabled());
+    EXPECT_TRUE(parent->IsEnabled());
+    const Point over = other.GetLocation(), at = box->GetLocation();
+    EXPECT_TRUE(at.x > over.x && at.x + 250 < over.x + 300) << "centred over the parent given";
+    ClickMain(box);
+    ASSERT_TRUE(PumpUntil([&] { return other.answers.size() == 1; }));
+    EXPECT_EQ(other.answers, (std::vector<Answer>{{3, 1}}));
+
+    box = Open(ShowMessage("Senza genitore", "Messaggio"));
+    EXPECT_EQ(parent->GetActiveDialog(), box);
+    EXPECT_EQ(box->GetMainButton()->GetText(), "OK");
+    EXPECT_FALSE(box->GetSecondButton()->IsCreated()) << "a message, not a question";
+    ClickMain(box);
+    ASSERT_TRUE(WaitAnswers(1));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{0, 1}}));
+}
+
 TEST_F(FormMsgBoxTest, TheEndOfTheLoopDeletesTheOpenBox) {
     ElementRef box(Open(ShowMessage(parent.get(), "Fine", "Messaggio")));
     Application::RequestQuit();
