@@ -10,6 +10,20 @@
 namespace sassorbi::testing {
 namespace {
 
+// A control that records every window-system hook it is asked to apply.
+class HookProbe : public ProbeControl {
+public:
+    explicit HookProbe(GUIElement* parent) : ProbeControl(parent, "h", 10, 20, 30, 40) {}
+    void ApplyLocation() override { hooks.push_back("ApplyLocation"); }
+    void ApplyBringToFront() override { hooks.push_back("ApplyBringToFront"); }
+    void ApplySendToBack() override { hooks.push_back("ApplySendToBack"); }
+    void OnChildAdded(GUIElement* child) override {
+        hooks.push_back("OnChildAdded:" + child->GetName());
+    }
+
+    std::vector<std::string> hooks;
+};
+
 TEST(ElementTest, GeometrySettersStoreAndReachTheHookOnlyWhenCreatedAndChanged) {
     Form form;
     ProbeControl probe(&form, "p", 10, 20, 30, 40);
@@ -25,6 +39,75 @@ TEST(ElementTest, GeometrySettersStoreAndReachTheHookOnlyWhenCreatedAndChanged) 
     probe.Move(-5, 7);
     EXPECT_EQ(probe.GetLocation().x, 0);
     EXPECT_EQ(probe.GetLocation().y, 7);
+}
+
+TEST(ElementTest, TheBaseSizeQueriesAnswerTheStoredWidthAndHeight) {
+    Form form;
+    ProbeControl probe(&form, "p", 10, 20, 30, 40);
+    EXPECT_EQ(probe.GetActualWidth(), 30);
+    EXPECT_EQ(probe.GetActualHeight(), 40);
+    EXPECT_EQ(probe.GetExtent().width, 30);
+    EXPECT_EQ(probe.GetExtent().height, 40);
+}
+
+// Before creation the setters only store; afterwards each reaches its own hook.
+TEST(ElementTest, StackingAndPlacingReachTheirHooksOnlyOnceCreated) {
+    Form form;
+    HookProbe probe(&form);
+    ProbeControl added(&form, "added", 0, 0, 5, 5);
+    probe.SetLocationPoint({3, 4});
+    probe.BringToFront();
+    probe.Raise();
+    probe.SendToBack();
+    probe.AddChild(&added);
+    EXPECT_TRUE(probe.hooks.empty());
+    EXPECT_EQ(probe.GetLocation().x, 3);
+    EXPECT_EQ(probe.GetLocation().y, 4);
+
+    probe.ShowMapped();
+    EXPECT_TRUE(probe.IsCreated());
+    EXPECT_TRUE(probe.IsVisible());
+    probe.SetLocationPoint({7, 8});
+    probe.BringToFront();
+    probe.Raise();
+    probe.SendToBack();
+    probe.AddChild(&added);
+    probe.AddChild(nullptr);
+    EXPECT_EQ(probe.hooks,
+              (std::vector<std::string>{"ApplyLocation", "ApplyBringToFront", "ApplyBringToFront",
+                                        "ApplySendToBack", "OnChildAdded:added"}));
+    EXPECT_EQ(probe.GetLocation().x, 7);
+    EXPECT_EQ(probe.GetLocation().y, 8);
+}
+
+TEST(ElementTest, SpareEventsAndMovedPassTheirValuesToTheirCallbacks) {
+    Form form;
+    ProbeControl probe(&form, "p", 0, 0, 10, 10);
+    probe.SetTag(42);
+    static std::vector<std::string> calls;
+    calls.clear();
+    probe.SpareEvent1(1);
+    probe.SpareEvent2(2, 3);
+    probe.SpareEvent3(4, 5);
+    probe.Moved();
+    EXPECT_TRUE(calls.empty()) << "missing callbacks are skipped";
+    probe.SetOnSpareEvent1([](GUIElement* e, uint64_t tag, int64_t value) {
+        calls.push_back(e->GetName() + " 1:" + std::to_string(tag) + "," + std::to_string(value));
+    });
+    probe.SetOnSpareEvent2([](GUIElement* e, int64_t first, int64_t second) {
+        calls.push_back(e->GetName() + " 2:" + std::to_string(first) + "," +
+                        std::to_string(second));
+    });
+    probe.SetOnSpareEvent3([](GUIElement* e, int64_t first, int64_t second) {
+        calls.push_back(e->GetName() + " 3:" + std::to_string(first) + "," +
+                        std::to_string(second));
+    });
+    probe.SetOnMoved([](GUIElement* e) { calls.push_back(e->GetName() + " moved"); });
+    probe.SpareEvent1(-7);
+    probe.SpareEvent2(8, -9);
+    probe.SpareEvent3(10, 11);
+    probe.Moved();
+    EXPECT_EQ(calls, (std::vector<std::string>{"p 1:42,-7", "p 2:8,-9", "p 3:10,11", "p moved"}));
 }
 
 TEST(ElementTest, HitTestCountsBothEdgesAndNeedsACreatedVisibleElement) {

@@ -12,7 +12,61 @@
 namespace sassorbi::testing {
 namespace {
 
-using FormTest = XServerTest;
+// A pixmap of the test's own, freed with it.
+class TestPixmap {
+public:
+    explicit TestPixmap(Display* display)
+        : display_(display),
+          pixmap_(XCreatePixmap(display, DefaultRootWindow(display), 16, 16,
+                                DefaultDepth(display, DefaultScreen(display)))) {}
+    ~TestPixmap() { XFreePixmap(display_, pixmap_); }
+    TestPixmap(const TestPixmap&) = delete;
+    TestPixmap& operator=(const TestPixmap&) = delete;
+    Pixmap Get() const { return pixmap_; }
+
+private:
+    Display* display_;
+    Pixmap pixmap_;
+};
+
+class FormTest : public XServerTest {
+protected:
+    // The place of the window among the root's children, bottom first; -1 when not there.
+    int StackPlace(Window window) {
+        XSync(display(), False);
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        XQueryTree(driver(), DefaultRootWindow(driver()), &root, &parent, &children, &count);
+        int place = -1;
+        for (unsigned i = 0; i < count; ++i) {
+            if (children[i] == window) place = static_cast<int>(i);
+        }
+        if (children != nullptr) XFree(children);
+        return place;
+    }
+
+    // The window's outer corner and size as the server has them.
+    XRectangle Geometry(Window window) {
+        XSync(display(), False);
+        Window root = 0;
+        int x = 0, y = 0;
+        unsigned width = 0, height = 0, border = 0, depth = 0;
+        XGetGeometry(driver(), window, &root, &x, &y, &width, &height, &border, &depth);
+        return {static_cast<short>(x), static_cast<short>(y), static_cast<unsigned short>(width),
+                static_cast<unsigned short>(height)};
+    }
+
+    XWMHints WindowManagerHints(Window window) {
+        XSync(display(), False);
+        XWMHints hints{};
+        if (XWMHints* read = XGetWMHints(driver(), window)) {
+            hints = *read;
+            XFree(read);
+        }
+        return hints;
+    }
+};
 
 TEST_F(FormTest, TheWindowCarriesItsTitleClassFixedSizeAndCloseProtocol) {
     auto form = std::make_unique<Form>();
@@ -196,6 +250,137 @@ TEST_F(FormTest, ExposurePaintsTheDrawableCreatedControls) {
     WaitViewable(*form);
     EXPECT_GE(shown.paints, 1);
     EXPECT_EQ(never_created.paints, 0);
+}
+
+TEST_F(FormTest, BringToFrontAndSendToBackRestackTheWindowOnceCreated) {
+    auto lower = MakeForm(0, 0, 100, 100);
+    auto upper = MakeForm(50, 50, 100, 100);
+    ASSERT_LT(StackPlace(lower->GetWindow()), StackPlace(upper->GetWindow()));
+    lower->BringToFront();
+    EXPECT_GT(StackPlace(lower->GetWindow()), StackPlace(upper->GetWindow()));
+    lower->SendToBack();
+    EXPECT_LT(StackPlace(lower->GetWindow()), StackPlace(upper->GetWindow()));
+    lower->Raise();
+    EXPECT_GT(StackPlace(lower->GetWindow()), StackPlace(upper->GetWindow()));
+
+    const Window destroyed = upper->GetWindow();
+    upper->DestroyWindow();
+    upper->BringToFront();
+    upper->SendToBack();
+    EXPECT_EQ(StackPlace(destroyed), -1);
+    EXPECT_EQ(upper->GetWindow(), 0u);
+}
+
+TEST_F(FormTest, TheIconPixmapReachesTheHintsAtCreationAndWhenChangedLater) {
+    const TestPixmap first(display());
+    const TestPixmap second(display());
+    auto form = MakeForm(0, 0, 100, 100, false, false);
+    form->SetIcon(first.Get());
+    form->Show();
+    WaitViewable(*form);
+    EXPECT_EQ(WindowManagerHints(form->GetWindow()).icon_pixmap, first.Get());
+
+    form->SetIcon(second.Get());
+    const XWMHints hints = WindowManagerHints(form->GetWindow());
+    EXPECT_EQ(hints.icon_pixmap, second.Get());
+    EXPECT_EQ(hints.flags & (InputHint | StateHint | IconPixmapHint),
+              InputHint | StateHint | IconPixmapHint);
+    EXPECT_EQ(hints.input, True);
+    EXPECT_EQ(hints.initial_state, NormalState);
+}
+
+// The client size grows by what the window lacks of the stored size; a window larger than
+// the stored size adds nothing.
+TEST_F(FormTest, SetClientSizeAddsWhatTheWindowLacksAndMovesBackByIt) {
+    auto unmade = MakeForm(0, 0, 300, 200, false, false);
+    unmade->SetClientSize(50, 60);
+    EXPECT_EQ(unmade->GetSize().width, 300) << "only a created form changes";
+    EXPECT_EQ(unmade->GetSize().height, 200);
+
+    auto form = MakeForm(200, 150, 300, 200);
+    const Window window = form->GetWindow();
+    Point before = form->GetLocation();
+    form->SetClientSize(260, 180);
+    XRectangle geometry = Geometry(window);
+    EXPECT_EQ(geometry.x, before.x);
+    EXPECT_EQ(geometry.y, before.y);
+    EXPECT_EQ(geometry.width, 260);
+    EXPECT_EQ(geometry.height, 180);
+
+    form->SetBounds(form->GetLocation().x, form->GetLocation().y, 270, 186);
+    before = form->GetLocation();
+    form->SetClientSizeEx(100, 80, false);
+    geometry = Geometry(window);
+    EXPECT_EQ(geometry.width, 110);
+    EXPECT_EQ(geometry.height, 86);
+    EXPECT_EQ(geometry.x, before.x - 1) << "no move without adjusting (the border is 1 pixel)";
+
+    form->SetBounds(0, 0, 120, 90);
+    before = form->GetLocation();
+    form->SetClientSize(100, 80);
+    geometry = Geometry(window);
+    EXPECT_EQ(geometry.width, 110);
+    EXPECT_EQ(geometry.height, 84);
+    EXPECT_EQ(geometry.x, before.x - 10);
+    EXPECT_EQ(geometry.y, before.y - 8) << "twice the missing height";
+
+    form->SetBounds(0, 0, 50, 50);
+    before = form->GetLocation();
+    form->SetClientSize(100, 80);
+    geometry = Geometry(window);
+    EXPECT_EQ(geometry.width, 100);
+    EXPECT_EQ(geometry.height, 80);
+    EXPECT_EQ(geometry.x, before.x);
+    EXPECT_EQ(geometry.y, before.y);
+}
+
+TEST_F(FormTest, ShowFormCreatesAndMapsOnceButNeverMapsAHiddenWindowAgain) {
+    auto form = MakeForm(0, 0, 100, 100, false, false);
+    form->ShowForm();
+    EXPECT_TRUE(form->IsCreated());
+    WaitViewable(*form);
+    EXPECT_TRUE(form->IsVisible());
+    const Window window = form->GetWindow();
+
+    form->Hide();
+    EXPECT_FALSE(form->IsVisible());
+    form->ShowFormAlias();
+    Settle();
+    EXPECT_TRUE(form->IsVisible());
+    EXPECT_EQ(MapState(window), IsUnmapped);
+    EXPECT_EQ(form->GetWindow(), window) << "no second window";
+}
+
+TEST_F(FormTest, MarkingAFormNeedsItCreatedAndUnblocksIt) {
+    auto form = MakeForm(0, 0, 100, 100, false, false);
+    form->SetMarkedOn();
+    EXPECT_FALSE(form->IsMarked());
+    form->Show();
+    WaitViewable(*form);
+    form->SetBlocked(true);
+    form->SetMarkedOn();
+    EXPECT_TRUE(form->IsMarked());
+    EXPECT_FALSE(form->IsBlocked());
+    form->SetMarkedOff();
+    EXPECT_FALSE(form->IsMarked());
+    EXPECT_FALSE(form->IsBlocked());
+    form->DestroyWindow();
+    form->SetMarkedOn();
+    EXPECT_FALSE(form->IsMarked()) << "no longer created";
+}
+
+TEST_F(FormTest, TheTitleAccessorsReadAndRenameTheWindow) {
+    auto form = MakeForm(0, 0, 100, 100, false, false);
+    form->SetTitleFrom("Prima");
+    EXPECT_EQ(form->GetTitle(), "Prima");
+    form->Show();
+    WaitViewable(*form);
+    EXPECT_EQ(TextProperty(form->GetWindow(), "WM_NAME"), "Prima");
+    form->SetTitleFrom("Seconda");
+    XSync(display(), False);
+    EXPECT_EQ(TextProperty(form->GetWindow(), "WM_NAME"), "Seconda");
+    EXPECT_EQ(form->GetTitle(), "Seconda");
+    EXPECT_EQ(form->GetTitleValue(), "Seconda");
 }
 
 }  // namespace
