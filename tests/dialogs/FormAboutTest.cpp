@@ -106,6 +106,16 @@ TEST_F(FormAboutTest, EnterEscapeAndDeleteCloseItLikeOk) {
     }
 }
 
+TEST_F(FormAboutTest, ClickingOkClosesItAndGivesTheParentBack) {
+    OpenAbout(kAddress);
+    const ButtonCustom* ok = about->GetOkButton();
+    ClickAt(*about, ok->GetLocation().x + 40, ok->GetLocation().y + 14);
+    ASSERT_TRUE(PumpUntil([] { return g_closed == 1; }));
+    EXPECT_FALSE(about->IsCreated());
+    EXPECT_TRUE(parent->IsEnabled());
+    EXPECT_EQ(parent->GetActiveDialog(), nullptr);
+}
+
 TEST_F(FormAboutTest, ItShowsThePictureFramedAndTheTextsBesideIt) {
     OpenAbout(kAddress);
     const Window window = about->GetWindow();

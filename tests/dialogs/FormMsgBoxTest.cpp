@@ -8,6 +8,8 @@
 
 #include "dialogs/FormMsgBox.h"
 #include "tests/controls/ControlTest.h"
+#include "tests/support/LogMark.h"
+#include "tests/support/ProbeControl.h"
 #include "toolkit/Application.h"
 
 namespace sassorbi::testing {
@@ -24,6 +26,23 @@ public:
     }
     std::vector<Answer> answers;
     bool ask_again = false;
+};
+
+// A box that records which routed hook each element reached, as "<hook>:<element id>".
+class RoutedBox : public FormMsgBox {
+public:
+    RoutedBox(Screen* screen, Form* parent)
+        : FormMsgBox(1, true, screen, parent, "Instradata", "Messaggio") {}
+    void FormHookA(GUIElement* e) override { Record("A", e); }
+    void FormHookB(GUIElement* e) override { Record("B", e); }
+    void FormHookC(GUIElement* e) override { Record("C", e); }
+    void FormHookD(GUIElement* e) override { Record("D", e); }
+    std::vector<std::string> hooks;
+
+private:
+    void Record(const char* hook, GUIElement* e) {
+        hooks.push_back(std::string(hook) + ":" + std::to_string(e->GetId()));
+    }
 };
 
 class FormMsgBoxTest : public ControlTest {
@@ -52,6 +71,10 @@ protected:
     void ClickSecond(FormMsgBox* box) { ClickAt(*box, 65, 124); }
     bool WaitAnswers(size_t count) {
         return PumpUntil([&] { return parent->answers.size() >= count; });
+    }
+    // Text-coloured pixels inside the message label's frame.
+    int MessageInk(FormMsgBox* box) {
+        return CountColour(box->GetWindow(), 14, 14, 222, 82, kBlack);
     }
     void ExpectParentGivenBack() {
         EXPECT_TRUE(parent->IsEnabled());
@@ -169,6 +192,76 @@ TEST_F(FormMsgBoxTest, TheEndOfTheLoopDeletesTheOpenBox) {
     Application::Run(parent.get());
     EXPECT_FALSE(box);
     EXPECT_EQ(Application::GetSharedMessageBox(), nullptr);
+}
+
+// Without a parent the box opens over the first form made, the main form, not a later one.
+TEST_F(FormMsgBoxTest, WithoutAParentTheMainFormIsBlockedAndAnswered) {
+    auto later = MakeForm(600, 100, 200, 200);
+    FormMsgBox* box = Open(ShowMessage("Senza genitore", "Avviso"));
+    EXPECT_EQ(parent->GetActiveDialog(), box);
+    EXPECT_FALSE(parent->IsEnabled());
+    EXPECT_EQ(box->GetMessageLabel()->GetText(), "Senza genitore");
+    ClickMain(box);
+    ASSERT_TRUE(WaitAnswers(1));
+    box = Open(AskYesNo(6, "Domanda?", "Titolo"));
+    EXPECT_EQ(parent->GetActiveDialog(), box);
+    ClickSecond(box);
+    ASSERT_TRUE(WaitAnswers(2));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{0, 1}, {6, 4}}));
+    ExpectParentGivenBack();
+    EXPECT_TRUE(later->IsEnabled());
+}
+
+TEST_F(FormMsgBoxTest, ANewMessageIsDrawnAtOnceWhileTheBoxIsOpenAndOnlyKeptOnceClosed) {
+    FormMsgBox* box = Open(ShowMessage(parent.get(), "", "Messaggio"));
+    EXPECT_EQ(MessageInk(box), 0);
+    box->SetMessage("Nuovo messaggio");
+    EXPECT_EQ(box->GetMessageLabel()->GetText(), "Nuovo messaggio");
+    EXPECT_GT(MessageInk(box), 0);
+
+    ClickMain(box);
+    ASSERT_TRUE(WaitAnswers(1));
+    LogMark log;
+    box->SetMessage("Dopo");
+    Settle();
+    EXPECT_EQ(box->GetMessageLabel()->GetText(), "Nuovo messaggio");
+    EXPECT_EQ(log.Take(), "");
+}
+
+// Reconfiguring an open box renames it and changes the answer its main button gives.
+TEST_F(FormMsgBoxTest, ConfigureChangesTheKindTheModeTheTitleAndTheMessage) {
+    FormMsgBox* box = Open(ShowMessage(7, parent.get(), "Uno", "Primo"));
+    box->Configure(8, true, "Secondo", "Due");
+    XSync(display(), False);
+    EXPECT_EQ(TextProperty(box->GetWindow(), "WM_NAME"), "Secondo");
+    EXPECT_EQ(box->GetMessageLabel()->GetText(), "Due");
+    ClickMain(box);
+    ASSERT_TRUE(WaitAnswers(1));
+    EXPECT_EQ(parent->answers, (std::vector<Answer>{{8, 3}}));
+}
+
+TEST_F(FormMsgBoxTest, TheKeyFilterRefusesTabAndEnterOnly) {
+    FormMsgBox* box = Open(ShowMessage(parent.get(), "Tasti", "Messaggio"));
+    EXPECT_FALSE(box->KeyFilter(9));
+    EXPECT_FALSE(box->KeyFilter(13));
+    for (char accepted : {'\n', '\b', ' ', 'a', '\x1b', '\x7f'})
+        EXPECT_TRUE(box->KeyFilter(accepted)) << static_cast<int>(accepted);
+}
+
+TEST_F(FormMsgBoxTest, TheRoutesReachTheHooksOfTheBoxTheElementSitsIn) {
+    auto box = std::make_unique<RoutedBox>(screen(), parent.get());
+    WaitViewable(*box);
+    ProbeControl outside(parent.get(), "fuori", 0, 0, 10, 10);
+    RouteHookA(box->GetMainButton());
+    RouteHookB(box->GetSecondButton());
+    RouteHookC(box->GetMessageLabel());
+    RouteHookD(box.get());
+    RouteHookA(&outside);
+    RouteHookD(parent.get());
+    const auto id = [](GUIElement* e) { return std::to_string(e->GetId()); };
+    EXPECT_EQ(box->hooks, (std::vector<std::string>{
+                              "A:" + id(box->GetMainButton()), "B:" + id(box->GetSecondButton()),
+                              "C:" + id(box->GetMessageLabel()), "D:" + id(box.get())}));
 }
 
 }  // namespace

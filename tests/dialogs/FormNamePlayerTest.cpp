@@ -125,5 +125,40 @@ TEST_F(FormNamePlayerTest, DeletingAnOpenDialogGivesTheParentBack) {
     ExpectParentGivenBack();
 }
 
+TEST_F(FormNamePlayerTest, TheMessageLineIsTakenBeforeOpeningAndRedrawnWhileOpen) {
+    const auto ink = [&] { return CountColour(dialog->GetWindow(), 0, 15, 250, 14, kBlack); };
+    EXPECT_EQ(ink(), 0) << "no message yet";
+    dialog->SetMessage("Nuovo record!");
+    EXPECT_EQ(dialog->GetMessageLabel()->GetText(), "Nuovo record!");
+    EXPECT_GT(ink(), 0);
+
+    dialog.reset();
+    dialog = std::make_unique<FormNamePlayer>(parent.get(), parent->GetId(), "Classifica");
+    dialog->SetMessage("Prima");
+    EXPECT_EQ(dialog->GetMessageLabel(), nullptr) << "nothing built before the window";
+    dialog->Show();
+    WaitViewable(*dialog);
+    EXPECT_EQ(dialog->GetMessageLabel()->GetText(), "Prima");
+    EXPECT_GT(ink(), 0);
+}
+
+// Without a parent the caller gives the screen; nothing is blocked and the name still comes back.
+TEST_F(FormNamePlayerTest, WithoutAParentTheDialogBlocksNothingAndStillTakesTheName) {
+    dialog.reset();
+    dialog = std::make_unique<FormNamePlayer>(77, "Senza genitore");
+    dialog->SetOnClosed([](GUIElement*) { ++g_closed; });
+    EXPECT_EQ(dialog->GetOwner(), 77u);
+    dialog->SetScreen(screen());
+    dialog->Show();
+    WaitViewable(*dialog);
+    Focus(*dialog);
+    EXPECT_EQ(TextProperty(dialog->GetWindow(), "WM_NAME"), "Senza genitore");
+    EXPECT_TRUE(parent->IsEnabled());
+    EXPECT_EQ(parent->GetActiveDialog(), nullptr);
+    TypeAndEnter("ugo");
+    EXPECT_EQ(PlayerName(), "ugo");
+    EXPECT_TRUE(parent->IsEnabled());
+}
+
 }  // namespace
 }  // namespace sassorbi::testing
