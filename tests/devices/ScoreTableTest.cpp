@@ -132,6 +132,26 @@ TEST_F(ScoreTableTest, AFolderThatCannotBeMadeFailsWithoutWriting) {
     EXPECT_EQ(ScoreFolder("Sassorbi"), "");
 }
 
+// Neither a new table that cannot be written nor one that cannot replace the old is kept.
+TEST_F(ScoreTableTest, ATableThatCannotBeWrittenOrPutInPlaceLeavesTheOldOneAndNoLeftover) {
+    const std::string new_table = std::string(kTable) + ".tmp";
+    const std::string old_table = Joined(Entries({300, 200}));
+    WriteTable(old_table);
+    ASSERT_TRUE(CreateFolder(new_table));
+    EXPECT_FALSE(table_.AddScore(250, "P250"));
+    EXPECT_EQ(ReadFile(kTable), old_table);
+    EXPECT_FALSE(FileExists(new_table));
+    EXPECT_TRUE(table_.AddScore(250, "P250")) << "the way is clear again";
+    EXPECT_EQ(ReadFile(kTable), Joined(Entries({300, 250, 200})));
+
+    RemoveFile(kTable);
+    ASSERT_TRUE(CreateFolder(kTable));
+    WriteFile(std::string(kTable) + "/kept", "x");
+    EXPECT_FALSE(table_.SaveEntries(Entries({10})));
+    EXPECT_EQ(ReadFile(std::string(kTable) + "/kept"), "x");
+    EXPECT_FALSE(FileExists(new_table));
+}
+
 // The writer dies between writing the new table and putting it in place.
 void KillSelf() {
     kill(getpid(), SIGKILL);

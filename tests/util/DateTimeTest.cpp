@@ -90,5 +90,21 @@ TEST(DateTimeTest, AnUnrepresentableDateIsInvalidAndInert) {
     EXPECT_FALSE(invalid.IsAfter(valid));
 }
 
+// Far enough ahead the year no longer fits the calendar: the value turns invalid rather than
+// show a wrapped date, and then compares as nothing.
+TEST(DateTimeTest, ADateAdvancedBeyondTheCalendarTurnsInvalid) {
+    const DateTime start(2026, 1, 1);
+    DateTime far = start;
+    for (int step = 0; step < 10 && !far.IsInvalid(); ++step)
+        far.AddMilliseconds(9'000'000'000'000'000'000);
+    ASSERT_TRUE(far.IsInvalid());
+    EXPECT_GT(far.Epoch(), start.Epoch());
+    EXPECT_FALSE(far.IsAfter(start));
+    EXPECT_EQ(far.MillisecondsUntil(start), 0);
+    const int64_t epoch = far.Epoch();
+    far.AddMilliseconds(-9'000'000'000'000'000'000);
+    EXPECT_EQ(far.Epoch(), epoch) << "an invalid value no longer moves";
+}
+
 }  // namespace
 }  // namespace sassorbi
