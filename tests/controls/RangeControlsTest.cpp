@@ -11,6 +11,7 @@
 #include "controls/ProgressBar.h"
 #include "controls/ScrollBar.h"
 #include "controls/Slider.h"
+#include "graphics/Graphics.h"
 #include "tests/controls/ControlTest.h"
 #include "toolkit/Application.h"
 
@@ -344,6 +345,85 @@ TEST_F(RangeControlsTest, DraggingAScrollBarPicksThePageUnderThePointerAcrossOrD
     EXPECT_EQ(g_calls, (std::vector<std::string>{"scroll 2000 2", "scroll 7000 7"}));
     EXPECT_EQ(Count(253, 100 + 21 + 71, 16, 8, kBlack), 16 * 8) << "the thumb on page 8";
     EXPECT_EQ(Count(253, 100 + 21 + 21, 16, 8, kBlack), 0);
+}
+
+// Only the arrows move a page: Page Up and Page Down and other characters leave the bar
+// alone, and the space bar acts as Down.
+TEST_F(RangeControlsTest, ScrollBarKeysAreTheArrowsAndTheSpaceBarOnly) {
+    auto bar = MakeScrollBar(0, 1000, 142);
+    FocusByTab(bar.get());
+    TapAndWait(XK_space, 1);
+    EXPECT_EQ(bar->GetPosition(), 100);
+    TapAndWait(XK_Down, 2);
+    EXPECT_EQ(bar->GetPosition(), 200);
+    TapAndWait(XK_Up, 3);
+    EXPECT_EQ(bar->GetPosition(), 100);
+    TapKey(XK_Next);
+    TapKey(XK_Prior);
+    Type("a0");
+    Settle();
+    EXPECT_EQ(bar->GetPosition(), 100);
+    EXPECT_EQ(g_calls,
+              (std::vector<std::string>{"scroll 1000 100", "scroll 2000 200", "scroll 1000 100"}));
+    EXPECT_EQ(Count(20 + 31, 102, 9, 18, kBlack), 9 * 18) << "the thumb on the second page";
+}
+
+TEST_F(RangeControlsTest, ScrollBarSetFocusAndSetRangePaintTheBarAgain) {
+    auto bar = MakeScrollBar(0, 1000, 142);
+    bar->SetPosition(500);
+    Graphics(form.get()).FillRectangle(20, 100, 143, 22, 0, kNoColour, kBlue);
+    bar->SetFocus();
+    EXPECT_EQ(Count(20, 100, 141, 20, kBlue), 0) << "focus paints the bar's inside";
+    EXPECT_EQ(Count(20 + 71, 102, 9, 18, kBlack), 9 * 18) << "the thumb on page 6";
+    bar->SetRange(0, 2000);
+    EXPECT_EQ(bar->GetPages().count, 20);
+    EXPECT_EQ(Count(20 + 21 + 25, 102, 4, 18, kBlack), 4 * 18) << "page 6 of 20, 5 pixels each";
+    EXPECT_EQ(Count(20 + 71, 102, 9, 18, kBlack), 0);
+    bar->SetRange(0, 100);
+    EXPECT_EQ(Count(20 + 21, 102, 99, 18, kBlack), 0) << "one page: no thumb";
+}
+
+// A bar 60 x 142 lying has an 18-pixel track; standing, a 100-pixel one of ten pages, and the
+// arrows at its ends turn them.
+TEST_F(RangeControlsTest, AScrollBarTurnedOnItsSideIsDrawnAndClickedTheOtherWay) {
+    auto bar = MakeScrollBar(0, 1000, 60);
+    bar->SetSize(60, 142);
+    EXPECT_EQ(bar->GetPages().track, 18);
+    EXPECT_EQ(Count(20 + 23, 100 + 21, 16, 9, kBlack), 0) << "only a 2-pixel thumb lying";
+    bar->SetVertical(true);
+    EXPECT_EQ(bar->GetPages().track, 100);
+    EXPECT_EQ(Count(20 + 2, 100 + 21, 56, 9, kBlack), 56 * 9) << "the thumb across the top";
+    ClickAt(*form, 20 + 30, 100 + 135);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 1; }));
+    EXPECT_EQ(bar->GetPosition(), 100) << "the lower arrow";
+    EXPECT_EQ(Count(20 + 2, 100 + 31, 56, 9, kBlack), 56 * 9);
+    ClickAt(*form, 20 + 30, 100 + 5);
+    ASSERT_TRUE(PumpUntil([&] { return g_calls.size() == 2; }));
+    EXPECT_EQ(bar->GetPosition(), 0) << "the upper arrow";
+    bar->SetHorizontal(true);
+    EXPECT_EQ(bar->GetPages().track, 18);
+    EXPECT_EQ(Count(20 + 21, 100 + 21, 1, 9, kBlack), 9) << "lying again";
+    EXPECT_EQ(Count(20 + 23, 100 + 21, 16, 9, kBlack), 0);
+}
+
+TEST_F(RangeControlsTest, SliderFocusColourAndLimitsShowAtOnce) {
+    auto slider = MakeSlider(false, 0, 10);
+    slider->SetValue(5);
+    const int w = slider->GetWidth(), h = slider->GetHeight();
+    const int right = 20 + w - 1;
+    const int unfocused = Count(right, 20, 1, h, kBlack);
+    slider->SetFocus();
+    EXPECT_GT(Count(right, 20, 1, h, kBlack), unfocused + 5) << "the focus rectangle";
+    EXPECT_EQ(Count(20, 20, w, h, kBlue), 0);
+    slider->SetColour(kBlue);
+    EXPECT_EQ(Count(20, 20, w, h, kBlack), 0);
+    // Inside the focus rectangle, left of the track.
+    EXPECT_GT(Count(21, 20 + 3, 19, h - 6, kBlue), 5) << "the minimum's figure";
+    const XPoint tick = slider->GetTickPoints()[5];
+    EXPECT_EQ(Pixel(tick.x, tick.y - 7), kBlue) << "the pointer";
+    slider->SetShowLimits(false);
+    EXPECT_EQ(Count(21, 20 + 3, 19, h - 6, kBlue), 0) << "no figures";
+    EXPECT_EQ(Pixel(tick.x, tick.y - 7), kBlue);
 }
 
 TEST_F(RangeControlsTest, AProgressBarAtHalfShowsA93By22BlueArea) {
