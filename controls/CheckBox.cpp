@@ -21,10 +21,6 @@ CheckBox::CheckBox(GUIElement* parent, const std::string& caption)
     Child::SetText(caption);
 }
 
-void CheckBox::EraseArea() {
-    EraseControlArea(*this, 0);
-}
-
 void CheckBox::SetText(const std::string& caption) {
     Child::SetText(caption);
     Paint();

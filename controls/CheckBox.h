@@ -32,10 +32,6 @@ public:
     void SetChecked(bool checked);
     bool IsChecked() const { return checked_; }
 
-protected:
-    // Hiding erases the w x h area less its last row and column.
-    void EraseArea() override;
-
 private:
     // Toggles, shows the new state at once and runs the command; false once destroyed by it.
     bool Toggle();

@@ -93,6 +93,40 @@ TEST_F(ChoiceControlsTest, TheFocusRectangleFramesTheCaption) {
     EXPECT_EQ(Pixel(20 + 23, 20 + 2), kBlack);
 }
 
+// The caption at (46, 21): a new caption, colour or focus shows at once.
+TEST_F(ChoiceControlsTest, ACheckBoxRepaintsItsCaptionColourAndFocusAtOnce) {
+    CheckBox box(form.get(), "Suono");
+    Prepare(box, "C", 20, 20);
+    box.SetSize(150, 30);
+    const std::vector<unsigned long> suono = Pixels(form->GetWindow(), 46, 21, 100, 28);
+    box.SetText("Musica");
+    EXPECT_NE(Pixels(form->GetWindow(), 46, 21, 100, 28), suono);
+    box.SetText("Suono");
+    EXPECT_EQ(Pixels(form->GetWindow(), 46, 21, 100, 28), suono);
+    box.SetTextColour(kGreen);
+    EXPECT_EQ(CountColour(form->GetWindow(), 46, 21, 100, 28, kBlack), 0);
+    EXPECT_GT(CountColour(form->GetWindow(), 46, 21, 100, 28, kGreen), 10);
+    FocusByTab(&box);
+    EXPECT_EQ(Pixel(20 + 23, 20 + 2), kGreen) << "the focus rectangle in the text colour";
+    CheckBox other(form.get(), "Altro");
+    Prepare(other, "D", 20, 80);
+    TapKey(XK_Tab);
+    ASSERT_TRUE(PumpUntil([&] { return Application::GetFocusedElement() == &other; }));
+    Settle();
+    EXPECT_NE(Pixel(20 + 23, 20 + 2), kGreen) << "focus lost: no rectangle";
+}
+
+// The check box paints w x h pixels from (20, 20) in its own colour; hiding it leaves the
+// form's grey there.
+TEST_F(ChoiceControlsTest, HidingACheckBoxLeavesTheFormsColour) {
+    CheckBox box(form.get(), "Suono");
+    box.SetBackColor(kGreen);
+    Prepare(box, "C", 20, 20);
+    FocusByTab(&box);
+    box.Hide();
+    EXPECT_EQ(CountColour(form->GetWindow(), 20, 20, 80, 30, kGrey), 80 * 30);
+}
+
 class OptionBoxTest : public ChoiceControlsTest {
 protected:
     void SetUp() override {
