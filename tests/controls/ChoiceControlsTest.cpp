@@ -199,6 +199,36 @@ TEST_F(OptionBoxTest, AnEmptyBoxStaysWithoutASelectionAndRunsNoCommand) {
     EXPECT_EQ(CountEvents("O.Command"), 0);
 }
 
+// Captions from (48, 21), 26 pixels a row; the focus rectangle starts at (45, 22) on the
+// first row while nothing is selected.
+TEST_F(OptionBoxTest, CaptionColourAndFocusShowAtOnce) {
+    options->SetTextColour(kGreen);
+    EXPECT_EQ(CountColour(form->GetWindow(), 48, 21, 120, 78, kBlack), 0);
+    EXPECT_GT(CountColour(form->GetWindow(), 48, 21 + 52, 120, 26, kGreen), 10) << "every row";
+    CheckBox other(form.get(), "Altro");
+    Prepare(other, "C", 20, 150);
+    FocusByTab(options.get());
+    EXPECT_EQ(Pixel(45, 22), kGreen) << "the focus rectangle in the text colour";
+    TapKey(XK_Tab);
+    ASSERT_TRUE(PumpUntil([&] { return Application::GetFocusedElement() == &other; }));
+    Settle();
+    EXPECT_NE(Pixel(45, 22), kGreen) << "focus lost: no rectangle";
+}
+
+TEST_F(OptionBoxTest, CaptionOfAndValueOfClampTheIndexAndRemoveNoneRemovesNothing) {
+    EXPECT_EQ(options->CaptionOf(1), "Medio");
+    EXPECT_EQ(options->ValueOf(1), "2");
+    EXPECT_EQ(options->CaptionOf(-3), "Facile");
+    EXPECT_EQ(options->ValueOf(7), "3");
+    options->SetSelected(2);
+    options->RemoveNone();
+    EXPECT_EQ(options->Count(), 3);
+    EXPECT_EQ(options->GetSelected(), 2);
+    options->Clear();
+    EXPECT_EQ(options->CaptionOf(0), "");
+    EXPECT_EQ(options->ValueOf(0), "");
+}
+
 TEST_F(OptionBoxTest, SelectionAndItemRules) {
     options->SetSelected(1);
     EXPECT_FALSE(options->SetSelected(5));
