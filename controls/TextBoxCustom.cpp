@@ -151,7 +151,9 @@ void TextBoxCustom::Paint() {
     {
         Graphics graphics(OwnerFormOf(*this));
         const Point at = Origin();
-        graphics.FillRectangle(at.x, at.y, GetWidth(), GetHeight(), 0, kNoColour, BackColour());
+        // All w x h pixels: without the bevel the last row and column show the background too.
+        graphics.FillRectangle(at.x, at.y, GetWidth() + 1, GetHeight() + 1, 0, kNoColour,
+                               BackColour());
         if (bevel_) DrawBevel(graphics, at.x, at.y, GetWidth(), GetHeight());
     }
     Refresh(true);

@@ -95,6 +95,55 @@ TEST_F(TextBoxTest, TheBevelSinksTheBoxAndTheCaretCellShowsOnlyWhileFocused) {
     EXPECT_EQ(Count(*box, kCaret), 0) << "a read-only box shows no caret";
 }
 
+// Each character sits left, right or centred in its own cell; a multi-line box always left.
+TEST_F(TextBoxTest, AlignmentPlacesEachCharacterInItsCell) {
+    auto box = MakeBox("i", 120, 30);
+    box->Show();
+    const int cw = box->GetCellWidth(), ch = box->GetCellHeight();
+    Graphics graphics(form.get());
+    std::vector<std::vector<unsigned long>> reference;
+    for (int alignment = 0; alignment < 3; ++alignment) {
+        graphics.DrawText(300, 150 + 40 * alignment, cw, ch, "i", kBlack, kWhite, alignment);
+        reference.push_back(Pixels(form->GetWindow(), 300, 150 + 40 * alignment, cw - 1, ch));
+    }
+    ASSERT_NE(reference[0], reference[1]);
+    ASSERT_NE(reference[1], reference[2]);
+    ASSERT_NE(reference[0], reference[2]);
+    EXPECT_EQ(CellPixels(*box, 0, 0), reference[0]) << "left at first";
+    box->SetRightAligned(true);
+    EXPECT_EQ(CellPixels(*box, 0, 0), reference[1]) << "right";
+    box->SetCentred(true);
+    EXPECT_EQ(CellPixels(*box, 0, 0), reference[2]) << "centred, no longer right";
+    box->SetRightAligned(true);
+    EXPECT_EQ(CellPixels(*box, 0, 0), reference[1]) << "right, no longer centred";
+    box->SetCentred(true);
+    box->SetRightAligned(false);
+    EXPECT_EQ(CellPixels(*box, 0, 0), reference[2]) << "clearing right leaves centred alone";
+    box->SetLeftAligned(true);
+    EXPECT_EQ(CellPixels(*box, 0, 0), reference[0]) << "left clears both";
+    box->SetCentred(true);
+    box->SetMultiLine(true);
+    EXPECT_EQ(CellPixels(*box, 0, 0), reference[0]) << "multi-line";
+}
+
+// The colours and the bevel are taken at the next drawing.
+TEST_F(TextBoxTest, TextAndCaretColoursAndTheBevelShowAtTheNextDrawing) {
+    auto box = MakeBox("ab", 120, 30);
+    box->Show();
+    const int glyphs = CountInRow(*box, kBlack);
+    ASSERT_GT(glyphs, 0);
+    box->SetTextColour(0x0000FF);
+    box->SetCaretColour(0x00FF00);
+    box->SetBevel(false);
+    box->Redraw();
+    EXPECT_EQ(CountInRow(*box, 0x0000FF), glyphs);
+    EXPECT_EQ(Count(*box, kBlack), 0) << "neither glyphs nor bevel in black";
+    box->SetFocus();
+    EXPECT_EQ(Count(*box, 0x00FF00), (box->GetCellWidth() - 1) * box->GetCellHeight())
+        << "the caret cell";
+    EXPECT_EQ(Count(*box, kCaret), 0);
+}
+
 TEST_F(TextBoxTest, ADisabledBoxIsGreyOnGreyAndAReadOnlyOneIgnoresKeys) {
     auto box = MakeBox("ab", 120, 30);
     box->Show();
