@@ -146,6 +146,28 @@ TEST_F(ButtonCustomTest, TheFocusRectangleShowsOnlyWhileFocusedAndUp) {
     EXPECT_FALSE(FocusRectangleShown());
 }
 
+// The caption is drawn inside (26, 24)-(93, 45); a new caption or hidden content shows at
+// once, a new text colour at the next painting.
+TEST_F(ButtonCustomTest, CaptionTextColourAndHiddenContent) {
+    const auto caption = [&] { return Pixels(form->GetWindow(), kX + 6, kY + 4, kW - 12, kH - 8); };
+    const auto count = [&](unsigned long colour) {
+        return CountColour(form->GetWindow(), kX + 6, kY + 4, kW - 12, kH - 8, colour);
+    };
+    const std::vector<unsigned long> ok = caption();
+    ASSERT_GT(count(kBlack), 0);
+    button->SetText("Annulla");
+    EXPECT_NE(caption(), ok);
+    button->SetContentHidden(true);
+    EXPECT_EQ(count(kBlack), 0) << "no caption";
+    button->SetContentHidden(false);
+    button->SetText("OK");
+    EXPECT_EQ(caption(), ok);
+    button->SetTextColour(0x00FF00);
+    button->SetText("OK");
+    EXPECT_EQ(count(kBlack), 0);
+    EXPECT_GT(count(0x00FF00), 0) << "the caption in the new colour";
+}
+
 TEST_F(ButtonCustomTest, MovingTheButtonLeavesNoEdgeBehind) {
     button->Move(100, 60);
     EXPECT_EQ(CountColour(form->GetWindow(), kX, kY, kW, kH, kGrey), kW * kH);

@@ -193,6 +193,11 @@ TEST_F(CellControlTest, TheMarkIsAStarInATextHighBoxFourPixelsAboveTheBottom) {
     cell->SetHighlight(true);
     EXPECT_EQ(Pixel(21, 21), 0xFFFF00u) << "the highlight background";
     EXPECT_EQ(Count(20, 20, 80, 40, kBlue), marks);
+    cell->SetHighlightBackColor(kGreen);
+    EXPECT_EQ(Pixel(21, 21), kGreen) << "a new highlight background shows at once";
+    EXPECT_EQ(Count(20, 20, 80, 40, kBlue), marks);
+    cell->SetHighlight(false);
+    EXPECT_EQ(Pixel(21, 21), kWhite);
 }
 
 }  // namespace

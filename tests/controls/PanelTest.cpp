@@ -88,6 +88,10 @@ TEST_F(PanelTest, ATitleIsOneLineOnThePanelBackground) {
     EXPECT_GT(Count(34, 32, 142, 20, kBlack), 0);
     EXPECT_EQ(Count(34, 52, 142, 20, kBlack), 0) << "no second line";
     EXPECT_EQ(Pixel(100, 80), kRed);
+    panel->SetTitleColor(kGreen);
+    panel->Paint();
+    EXPECT_EQ(Count(34, 32, 142, 20, kBlack), 0);
+    EXPECT_GT(Count(34, 32, 142, 20, kGreen), 0) << "the title in its own colour";
 }
 
 TEST_F(PanelTest, HidingAPanelHidesItsChildrenBeforeErasingItself) {
