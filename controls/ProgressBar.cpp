@@ -45,7 +45,8 @@ void ProgressBar::Paint() {
     Graphics graphics(form);
     const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
     const int x = at.x, y = at.y, w = GetWidth(), h = GetHeight();
-    graphics.FillRectangle(x, y, w, h, 0, kNoColour, FirstSetColour({GetBackColor()}));
+    // All w x h pixels: a border switched off leaves no edge behind.
+    graphics.FillRectangle(x, y, w + 1, h + 1, 0, kNoColour, FirstSetColour({GetBackColor()}));
     if (border_) {
         graphics.DrawLine(x, y, x + w - 1, y, kBlack);
         graphics.DrawLine(x, y + h - 1, x, y, kBlack);

@@ -19,6 +19,7 @@ namespace sassorbi::testing {
 namespace {
 
 constexpr unsigned long kBlue = 0x0000FF;
+constexpr unsigned long kGreen = 0x00FF00;
 
 std::vector<std::string> g_calls;
 
@@ -441,6 +442,18 @@ TEST_F(RangeControlsTest, AProgressBarAtHalfShowsA93By22BlueArea) {
     EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 187 * 22);
     bar.SetValue(-5);
     EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 0);
+}
+
+TEST_F(RangeControlsTest, AProgressBarWithoutBorderIsAllBackgroundRoundTheBar) {
+    ProgressBar bar(form.get(), 0, 100);
+    bar.SetBackColor(kGreen);
+    bar.Move(20, 20);
+    bar.Show();
+    bar.SetValue(50);
+    EXPECT_EQ(Count(20, 20, 189, 1, kBlack), 189) << "the border's top";
+    bar.SetBorder(false);
+    EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 93 * 22);
+    EXPECT_EQ(Count(20, 20, 190, 25, kGreen), 190 * 25 - 93 * 22) << "no border";
 }
 
 // A hidden bar stays created; creating it again must not make it count as shown, or the
