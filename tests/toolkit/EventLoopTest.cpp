@@ -147,6 +147,21 @@ TEST_F(EventLoopTest, PressingAgainOnAFocusedControlInAPanelFocusesItOnce) {
     EXPECT_EQ(Application::GetFocusedElement(), &inner);
 }
 
+// Only a control that follows drags (a slider, a scroll bar) hears of the pointer moving
+// while it has the focus; any other focused control is left alone.
+TEST_F(EventLoopTest, PointerMotionElsewhereReachesNoFocusedControlThatDoesNotFollowDrags) {
+    auto a = MakeProbe("A", 10, 10, 40, 20);
+    ClickAt(*form, 20, 15);
+    ASSERT_TRUE(WaitForEvent("F.Click"));
+    ASSERT_EQ(Application::GetFocusedElement(), a.get());
+    const int moves = CountEvents("A.MouseMove"), form_moves = CountEvents("F.MouseMove");
+    MovePointer(*form, 150, 100);
+    MovePointer(*form, 200, 150);
+    ASSERT_TRUE(PumpUntil([&] { return CountEvents("F.MouseMove") > form_moves; }));
+    Settle();
+    EXPECT_EQ(CountEvents("A.MouseMove"), moves);
+}
+
 TEST_F(EventLoopTest, AClickOnOverlappingControlsGoesToTheFirstRegistered) {
     auto first = MakeProbe("first", 10, 10, 60, 60);
     auto second = MakeProbe("second", 40, 40, 60, 60);
