@@ -240,12 +240,13 @@ TEST_F(FormMsgBoxTest, ConfigureChangesTheKindTheModeTheTitleAndTheMessage) {
     EXPECT_EQ(parent->answers, (std::vector<Answer>{{8, 3}}));
 }
 
-TEST_F(FormMsgBoxTest, TheKeyFilterRefusesTabAndEnterOnly) {
+TEST_F(FormMsgBoxTest, TheKeyFilterRefusesTabAndEnterOnlyAndTheBoxTakesEveryKey) {
     FormMsgBox* box = Open(ShowMessage(parent.get(), "Tasti", "Messaggio"));
     EXPECT_FALSE(box->KeyFilter(9));
     EXPECT_FALSE(box->KeyFilter(13));
     for (char accepted : {'\n', '\b', ' ', 'a', '\x1b', '\x7f'})
         EXPECT_TRUE(box->KeyFilter(accepted)) << static_cast<int>(accepted);
+    EXPECT_TRUE(box->FormKeyChar(9)) << "the box itself takes every key, Tab included";
 }
 
 TEST_F(FormMsgBoxTest, TheRoutesReachTheHooksOfTheBoxTheElementSitsIn) {
