@@ -4,6 +4,7 @@
 #include <sched.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/ptrace.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -412,6 +413,32 @@ TEST_F(JoystickTest, AnUnconfiguredOrMissingJoystickIsLogged) {
     ExpectReaderEnded();
     EXPECT_EQ(ReadFile("log.txt"), "Could not open joystick. Use the cursor keys to move.\n");
     EXPECT_FALSE(SharedRecordExists());
+}
+
+// Where no process may be started (here: a user allowed none), the game goes on with the keys:
+// the start fails, says so, and nothing is taken for a reader.
+TEST_F(JoystickTest, AReaderThatCannotBeStartedIsLoggedAndNothingSteers) {
+    WriteFile("joystick.cfg", "JoystickEnable= 1\n");
+    ASSERT_EQ(chmod(".", 0777), 0);
+    const pid_t helper = fork();
+    if (helper == 0) {
+        const rlimit none{0, 0};
+        if (setgid(65534) != 0 || setuid(65534) != 0 || setrlimit(RLIMIT_NPROC, &none) != 0)
+            _exit(kCannotRun);
+        const pid_t reader = StartJoystickReaderOn("js0");
+        if (reader > 0) {
+            kill(reader, SIGKILL);
+            _exit(kCannotRun);
+        }
+        JoystickPoll();
+        _exit(reader == -1 && RunningChildCount() == 0 && NoDirection() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(helper, &status, 0), helper);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == kCannotRun) GTEST_SKIP() << "processes cannot be limited here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile("log.txt"), "Could not open joystick. Use the cursor keys to move.\n");
 }
 
 // The game starts its reader and then reads the configuration itself: on a first run, with
