@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/Graphics.h"
+#include "graphics/MyImage.h"
 #include "graphics/XOwners.h"
 #include "tests/support/LogMark.h"
 #include "tests/support/TempFolder.h"
@@ -119,6 +120,73 @@ TEST_F(GraphicsTest, DrawsOnAPixmapAndReadsBackOnlyWhatThePixmapHolds) {
     EXPECT_GT(white, 0) << "the glyphs";
     EXPECT_EQ(graphics.GetImage(30, 10, 20, 20), nullptr) << "past the pixmap's edge";
     EXPECT_EQ(Pixel(5, 5), kGrey) << "the window is not drawn on";
+}
+
+// A line width above one is centred on the outline; the next outline is thin again.
+TEST_F(GraphicsTest, AThickRectangleIsCentredOnItsOutlineAndAnEllipseIsAnOutline) {
+    Graphics graphics(form.get());
+    graphics.DrawRectangle(40, 40, 21, 21, 3, 0x0000FF);
+    EXPECT_EQ(Pixel(39, 50), 0x0000FFu);
+    EXPECT_EQ(Pixel(41, 50), 0x0000FFu);
+    EXPECT_EQ(Pixel(42, 50), kGrey);
+    graphics.DrawRectangle(80, 40, 21, 21, 1, 0x0000FF);
+    EXPECT_EQ(Pixel(80, 50), 0x0000FFu);
+    EXPECT_EQ(Pixel(79, 50), kGrey) << "one pixel wide again";
+    EXPECT_EQ(Pixel(81, 50), kGrey);
+    graphics.DrawEllipse(110, 40, 40, 20, kRed);
+    EXPECT_EQ(Pixel(110, 50), kRed) << "left end";
+    EXPECT_EQ(Pixel(150, 50), kRed) << "right end";
+    EXPECT_EQ(Pixel(130, 40), kRed) << "top";
+    EXPECT_EQ(Pixel(130, 60), kRed) << "bottom";
+    EXPECT_EQ(Pixel(130, 50), kGrey) << "an outline only";
+    EXPECT_EQ(Pixel(109, 50), kGrey);
+}
+
+// The pixmap holds the image; ownership of a pixmap or a context moves with it, so the
+// emptied owner frees nothing.
+TEST_F(GraphicsTest, APixmapMadeFromAnImageHoldsItsPixelsAndMovesWithItsOwner) {
+    const std::vector<uint8_t> rgb = {0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+    const ClientImage image = MyImage::CreateImageFromRGB(form.get(), rgb.data(), 2, 2);
+    auto made =
+        std::make_unique<OwnedPixmap>(Graphics::CreatePixmapFromImage(form.get(), image.get()));
+    ASSERT_NE(made->Get(), 0u);
+    const OwnedPixmap pixmap(std::move(*made));
+    EXPECT_EQ(made->Get(), 0u);
+    made.reset();
+    XSync(display(), False);
+    const ServerImage read(XGetImage(driver(), pixmap.Get(), 0, 0, 2, 2, AllPlanes, ZPixmap));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(XGetPixel(read.get(), 0, 0) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(XGetPixel(read.get(), 1, 0) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(XGetPixel(read.get(), 0, 1) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(XGetPixel(read.get(), 1, 1) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(Graphics::CreatePixmapFromImage(form.get(), nullptr).Get(), 0u);
+    EXPECT_EQ(Graphics::CreatePixmapFromImage(nullptr, image.get()).Get(), 0u);
+
+    auto first = std::make_unique<OwnedGc>(display(), form->GetWindow(), 0, nullptr);
+    const OwnedGc gc(std::move(*first));
+    first.reset();
+    XSetForeground(display(), gc.Get(), 0xFF0000);
+    XFillRectangle(display(), form->GetWindow(), gc.Get(), 5, 5, 3, 3);
+    EXPECT_EQ(Pixel(6, 6), kRed) << "the moved context still draws";
+}
+
+// An unmapped window has nothing to read back: a read is refused and a keyed copy draws
+// nothing, without an X error.
+TEST_F(GraphicsTest, AHiddenWindowIsNeitherReadNorDrawnOnByKeyedCopies) {
+    auto hidden = MakeForm(300, 300, 100, 100);
+    hidden->Hide();
+    ASSERT_TRUE(PumpUntil([&] { return MapState(hidden->GetWindow()) != IsViewable; }));
+    ASSERT_NE(hidden->GetWindow(), 0u);
+    const ClientImage image =
+        MyImage::CreateImageFromRGB(form.get(), std::vector<uint8_t>(3 * 4, 0xFF).data(), 2, 2);
+    Graphics graphics(hidden.get());
+    TempFolder folder;
+    LogMark log;
+    EXPECT_EQ(graphics.GetImage(0, 0, 10, 10), nullptr);
+    graphics.PutImageTransparent(0, 0, 2, 2, image.get());
+    XSync(display(), False);
+    EXPECT_EQ(log.Take(), "");
 }
 
 TEST(GraphicsWithoutDisplayTest, SaysItHasNoContextAndEveryOperationIsSafe) {

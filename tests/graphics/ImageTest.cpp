@@ -190,6 +190,19 @@ TEST_F(ImageTest, ColourKeyCopiesOfThreeBytePixelsStopAtTheLastRowOfTheArea) {
     }
 }
 
+// Pictures of one layout but other sizes: the part both hold is copied, the rest kept.
+TEST_F(ImageTest, CopyingBetweenPicturesOfOtherSizesCopiesWhatBothHold) {
+    std::vector<uint8_t> rgb = SolidRGB(3, 2, 0xFF0000);
+    rgb[5 * 3] = 0, rgb[5 * 3 + 2] = 0xFF;  // the last pixel blue
+    const ClientImage from = Image(rgb, 3, 2);
+    const ClientImage to = Image(SolidRGB(4, 3, 0xFFFFFF), 4, 3);
+    CopyImage(*from, to.get());
+    EXPECT_EQ(XGetPixel(to.get(), 0, 0) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(XGetPixel(to.get(), 2, 1) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(XGetPixel(to.get(), 3, 0) & 0xFFFFFF, 0xFFFFFFu) << "a column only the target has";
+    EXPECT_EQ(XGetPixel(to.get(), 0, 2) & 0xFFFFFF, 0xFFFFFFu) << "a row only the target has";
+}
+
 TEST_F(ImageTest, ASubImageCopiesOneFrameOfAStrip) {
     std::vector<uint8_t> strip = SolidRGB(2, 4, 0x00FF00);
     const std::vector<uint8_t> red = SolidRGB(2, 2, 0xFF0000);
@@ -296,6 +309,21 @@ TEST_F(ImageTest, AnImageControlLargerThanItsEmbeddedPictureShowsOnlyThePicture)
     replaced.SetEmbeddedImage(data.data(), 4, 4);
     EXPECT_EQ(Pixel(50, 10), 0xFF0000u);
     EXPECT_EQ(Pixel(60, 20), 0x00FF00u) << "beyond the smaller picture";
+}
+
+// A picture given by the caller replaces the one built from embedded data for good.
+TEST_F(ImageTest, AnImageGivenToAnEmbeddedPictureControlReplacesItAtOnce) {
+    const std::vector<uint8_t> data = RedPictureThenBlueBytes();
+    form->SetBackColor(0x00FF00);
+    MyImage control(form.get(), data.data(), 4, 4);
+    control.SetLocation(10, 10);
+    control.Show();
+    ASSERT_EQ(Pixel(11, 11), 0xFF0000u);
+    ClientImage blue = Image(SolidRGB(4, 4, 0x0000FF), 4, 4);
+    control.SetImage(blue.get());
+    EXPECT_EQ(Pixel(11, 11), 0x0000FFu);
+    control.SetImage(nullptr);
+    EXPECT_EQ(Pixel(11, 11), 0x00FF00u) << "no picture: the embedded one is not built again";
 }
 
 }  // namespace
