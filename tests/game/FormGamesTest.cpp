@@ -9,6 +9,7 @@
 #include "tests/game/GameFixture.h"
 #include "tests/support/LogMark.h"
 #include "toolkit/Application.h"
+#include "util/Files.h"
 
 namespace sassorbi::testing {
 namespace {
@@ -159,6 +160,43 @@ TEST_F(FormGamesTest, MissingFilesAreNamedInTheLogAndKeepTheCurrentPictures) {
     EXPECT_EQ(Buffer(0, 0), kBlue);
 }
 
+TEST_F(FormGamesTest, TheBackgroundAgainErasesEverythingDrawnOnTheLayers) {
+    const ClientImage red = Image(SolidRGB(10, 10, 0xFF0000), 10, 10);
+    game->RenderImage(red.get(), 20, 20, 10, 10, true, false);
+    game->RenderImage(red.get(), 40, 20, 10, 10, false, false);
+    ASSERT_EQ(Static(25, 25), 0xFF0000u);
+    game->RenderSfondo();
+    EXPECT_EQ(Static(25, 25), kBlue);
+    EXPECT_EQ(Buffer(25, 25), kBlue);
+    EXPECT_EQ(Buffer(45, 25), kBlue);
+}
+
+// A background that cannot be read leaves no pictures: images then go straight to the window,
+// with black still transparent, and the background cannot be drawn again.
+TEST_F(FormGamesTest, AnUnreadableBackgroundLeavesNoPicturesAndImagesReachTheWindowDirectly) {
+    ASSERT_TRUE(CreateFolder("folder.bin"));
+    LogMark log;
+    game->RenderSfondo("folder.bin");
+    EXPECT_EQ(log.Take(), "Errore loading folder.bin\n");
+    EXPECT_EQ(game->GetBackground(), nullptr);
+    EXPECT_EQ(game->GetScreenBufferImage(), nullptr);
+    const unsigned long before = PixelAt(game->GetWindow(), 55, 55);
+    game->RenderSfondo();
+    EXPECT_EQ(log.Take(), "RenderSfondo(): E' necessario caricare primo lo sfondo.\n");
+    EXPECT_EQ(PixelAt(game->GetWindow(), 55, 55), before);
+
+    std::vector<uint8_t> rgb = SolidRGB(10, 10, 0xFF0000);
+    rgb[0] = 0;  // the top-left pixel black
+    const ClientImage red = Image(rgb, 10, 10);
+    game->RenderImage(red.get(), 50, 50, 10, 10, false, true);
+    EXPECT_EQ(PixelAt(game->GetWindow(), 55, 55), 0xFF0000u);
+    EXPECT_EQ(PixelAt(game->GetWindow(), 50, 50), before) << "black lets the window show";
+    EXPECT_EQ(PixelAt(game->GetWindow(), 60, 55), before);
+    game->RenderImage(red.get(), 100, 50, 2, 2, 7, 7, false, false);
+    EXPECT_EQ(PixelAt(game->GetWindow(), 104, 54), 0xFF0000u) << "a 5 x 5 source area";
+    EXPECT_EQ(PixelAt(game->GetWindow(), 105, 54), before);
+}
+
 TEST_F(FormGamesTest, ArrowsShareTheirLettersAndOnlyTheLastKeyPressedIsHeld) {
     Focus(*game);
     PressKey(XK_Left);
@@ -190,6 +228,52 @@ TEST_F(FormGamesTest, ClosingTheWindowStopsTheTimerAndEndsTheLoop) {
     SendDeleteWindow(*game);
     ASSERT_TRUE(PumpUntil([] { return Application::IsQuitRequested(); }));
     EXPECT_FALSE(game->GetFrameTimer()->IsRunning());
+}
+
+// Clicks on a game form that a dialog has disabled bring that dialog back to the top.
+TEST_F(FormGamesTest, AClickOnTheDisabledFormRaisesItsDialog) {
+    auto dialog = MakeForm(150, 100, 100, 80, true);
+    game->SetActiveDialog(dialog.get());
+    game->SetEnabled(false);
+    XRaiseWindow(driver(), game->GetWindow());
+    const auto top = [&] {
+        XSync(display(), False);
+        Window root = 0, parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        XQueryTree(driver(), DefaultRootWindow(driver()), &root, &parent, &children, &count);
+        const Window last = count > 0 ? children[count - 1] : 0;
+        if (children != nullptr) XFree(children);
+        return last;
+    };
+    ASSERT_EQ(top(), game->GetWindow());
+    ClickAt(*game, 10, 10);
+    EXPECT_TRUE(PumpUntil([&] { return top() == dialog->GetWindow(); }));
+    game->SetActiveDialog(nullptr);
+}
+
+// The game's own counters start again from a new game.
+TEST_F(FormGamesTest, ANewGameStartsAtLevelOneWithThreeLivesAndNoScore) {
+    class Played : public FormGames {
+    public:
+        using FormGames::FormGames;
+        void Play() { score_ = 120, level_ = 4, lives_ = 1; }
+    };
+    Played played(screen(), "played", 20, 20);
+    played.Play();
+    played.NewGame();
+    EXPECT_EQ(played.GetScore(), 0);
+    EXPECT_EQ(played.GetLevel(), 1);
+    EXPECT_EQ(played.GetLives(), 3);
+}
+
+TEST_F(FormGamesTest, AGameFormWithoutASizeIs800By640) {
+    FormGames plain(screen(), "plain");
+    XSync(display(), False);
+    XWindowAttributes attributes{};
+    ASSERT_TRUE(XGetWindowAttributes(driver(), plain.GetWindow(), &attributes));
+    EXPECT_EQ(attributes.width, 800);
+    EXPECT_EQ(attributes.height, 640);
 }
 
 TEST(FormGamesBeforePaintTest, RenderingBeforeTheFirstPaintOnlySaysWhy) {

@@ -317,8 +317,8 @@ TEST_F(ImageTest, AnImageGivenToAnEmbeddedPictureControlReplacesItAtOnce) {
     form->SetBackColor(0x00FF00);
     MyImage control(form.get(), data.data(), 4, 4);
     control.SetLocation(10, 10);
-    control.Show();
-    ASSERT_EQ(Pixel(11, 11), 0xFF0000u);
+    control.ShowMapped();
+    ASSERT_EQ(Pixel(11, 11), 0xFF0000u) << "shown as by Show";
     ClientImage blue = Image(SolidRGB(4, 4, 0x0000FF), 4, 4);
     control.SetImage(blue.get());
     EXPECT_EQ(Pixel(11, 11), 0x0000FFu);
