@@ -1,11 +1,16 @@
 // The game form: the compositor, frames reaching the window, the keyboard table.
 
 #include <X11/keysym.h>
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "game/ScreenBuffer.h"
 #include "game/Sprite.h"
+#include "graphics/XOwners.h"
 #include "tests/game/GameFixture.h"
 #include "tests/support/LogMark.h"
 #include "toolkit/Application.h"
@@ -274,6 +279,41 @@ TEST_F(FormGamesTest, AGameFormWithoutASizeIs800By640) {
     ASSERT_TRUE(XGetWindowAttributes(driver(), plain.GetWindow(), &attributes));
     EXPECT_EQ(attributes.width, 800);
     EXPECT_EQ(attributes.height, 640);
+}
+
+using ScreenBufferTest = XServerTest;
+
+// A segment made where the server cannot see it (another IPC namespace, as for a server in
+// another container) is refused: the buffer falls back to a plain image that still reaches
+// the window, and the refusal is no error in the log.
+TEST_F(ScreenBufferTest, ASegmentTheServerCannotAttachFallsBackToAPlainImage) {
+    TempFolder folder;
+    auto form = MakeForm(0, 0, 40, 30);
+    const int own_namespace = open("/proc/self/ns/ipc", O_RDONLY);
+    ASSERT_GE(own_namespace, 0);
+    if (unshare(CLONE_NEWIPC) != 0) {
+        close(own_namespace);
+        GTEST_SKIP() << "no IPC namespace of the test's own here";
+    }
+    LogMark log;
+    std::unique_ptr<ScreenBuffer> buffer =
+        ScreenBuffer::Create(display(), screen()->GetScreenNumber(), 20, 10);
+    const bool back = setns(own_namespace, CLONE_NEWIPC) == 0;
+    close(own_namespace);
+    ASSERT_TRUE(back) << "the test process must return to its IPC namespace";
+    ASSERT_NE(buffer, nullptr);
+    EXPECT_FALSE(buffer->IsShared());
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 20; ++x)
+            XPutPixel(buffer->GetImage(), x, y, 0xFF0000);
+    }
+    const OwnedGc gc(display(), form->GetWindow(), 0, nullptr);
+    buffer->Put(form->GetWindow(), gc.Get(), {{0, 0, 20, 10}}, {5, 5});
+    EXPECT_EQ(PixelAt(form->GetWindow(), 24, 14), 0xFF0000u);
+    EXPECT_EQ(PixelAt(form->GetWindow(), 25, 14), 0xAAAAAAu);
+    EXPECT_EQ(log.Take(), "");
+    EXPECT_TRUE(ScreenBuffer::Create(display(), screen()->GetScreenNumber(), 4, 4)->IsShared())
+        << "back in the server's namespace";
 }
 
 TEST(FormGamesBeforePaintTest, RenderingBeforeTheFirstPaintOnlySaysWhy) {

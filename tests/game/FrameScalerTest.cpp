@@ -187,6 +187,13 @@ TEST_P(FrameScalerTest, InALargerWindowTheFrameIsCentredAtTheLargestFactorWithBl
     EXPECT_EQ(CountWrongPixels(), 0);
 }
 
+// Nothing can be shown of an empty frame: no scaler of either kind is made for it.
+TEST_P(FrameScalerTest, AnEmptyFrameGetsNoScaler) {
+    OpenWindow({320, 240});
+    EXPECT_EQ(FrameScaler::Create(display_, DefaultScreen(display_), window_, {0, 120}), nullptr);
+    EXPECT_EQ(FrameScaler::Create(display_, DefaultScreen(display_), window_, {160, 0}), nullptr);
+}
+
 TEST(FramePlacementTest, TheLargestWholeFactorThatFitsCentredInTheWindow) {
     const Size frame{800, 600};
     const struct {
