@@ -195,6 +195,18 @@ TEST_F(RangeControlsTest, ASliderWithOneValueShowsOneTickPointedAtAndNeverChange
     EXPECT_EQ(Pixel(vertical_tick.x + 7, vertical_tick.y), kBlack) << "the pointer beside it";
 }
 
+// A minimum above the maximum leaves no value to pick on the track: no ticks, and a click
+// or a drag along it changes nothing.
+TEST_F(RangeControlsTest, ASliderWithAReversedRangeHasNoTicksToPick) {
+    auto slider = MakeSlider(false, 10, 0);
+    EXPECT_TRUE(slider->GetTickPoints().empty());
+    slider->SetValue(5);
+    EXPECT_EQ(slider->GetValue(), 10);
+    Drag({20 + 25, 20 + 18}, {20 + 90, 20 + 18});
+    EXPECT_EQ(slider->GetValue(), 10);
+    EXPECT_TRUE(g_calls.empty());
+}
+
 // A range too large for 8 pixels a step keeps its size: at most one tick per pixel of the
 // 61-pixel track, the first and last at its ends, and a press past the end (a tick is picked
 // from 2 pixels before it) picks the maximum.

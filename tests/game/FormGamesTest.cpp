@@ -183,6 +183,12 @@ TEST_F(FormGamesTest, AnUnreadableBackgroundLeavesNoPicturesAndImagesReachTheWin
     LogMark log;
     game->RenderSfondo("folder.bin");
     EXPECT_EQ(log.Take(), "Errore loading folder.bin\n");
+    ClientImage kept = Image(SolidRGB(2, 2, 0xFF0000), 2, 2);
+    XImage* const before_load = kept.get();
+    int64_t size = 0;
+    EXPECT_FALSE(game->LoadImageFile("folder.bin", 2, 2, &kept, &size));
+    EXPECT_EQ(log.Take(), "Errore loading folder.bin\n");
+    EXPECT_EQ(kept.get(), before_load) << "the picture is left as it was";
     EXPECT_EQ(game->GetBackground(), nullptr);
     EXPECT_EQ(game->GetScreenBufferImage(), nullptr);
     const unsigned long before = PixelAt(game->GetWindow(), 55, 55);
