@@ -195,6 +195,10 @@ bool ScrollBar::PickPage(int x, int y) {
     return static_cast<bool>(self);
 }
 
+void ScrollBar::EraseArea() {
+    EraseControlArea(*this, 2);
+}
+
 void ScrollBar::ApplySizeRules() {
     if (vertical_) {
         Child::SetSize(std::max(GetWidth(), 21), std::max(GetHeight(), 52));

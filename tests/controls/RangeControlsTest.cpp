@@ -381,6 +381,14 @@ TEST_F(RangeControlsTest, ScrollBarKeysAreTheArrowsAndTheSpaceBarOnly) {
     EXPECT_EQ(Count(20 + 31, 102, 9, 18, kBlack), 9 * 18) << "the thumb on the second page";
 }
 
+// The bar's dark frame edges lie just right of and below it; hiding takes them away too.
+TEST_F(RangeControlsTest, HidingAScrollBarLeavesNothingOfIt) {
+    auto bar = MakeScrollBar(0, 1000, 142);
+    bar->SetPosition(500);
+    bar->Hide();
+    EXPECT_EQ(Count(10, 90, 170, 45, kGrey), 170 * 45);
+}
+
 TEST_F(RangeControlsTest, ScrollBarSetFocusAndSetRangePaintTheBarAgain) {
     auto bar = MakeScrollBar(0, 1000, 142);
     bar->SetPosition(500);
