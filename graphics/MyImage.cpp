@@ -65,9 +65,10 @@ void MyImage::Paint() {
     const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
     const int w = GetWidth(), h = GetHeight();
     if (embedded_ != nullptr && image_ == nullptr) BuildDerivedImage();
-    // A picture smaller than the control leaves the rest in the surrounding colour.
+    // A picture smaller than the control leaves the rest in the surrounding colour, to the
+    // last row and column: nothing of a larger picture before it may stay.
     if (image_ == nullptr || image_->width < w || image_->height < h)
-        graphics.FillRectangle(at.x, at.y, w, h, 0, kNoColour, SurroundingColour(*this));
+        graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, SurroundingColour(*this));
     if (image_ != nullptr) graphics.PutImage(at.x, at.y, w, h, image_);
     if (!border_) return;
     graphics.DrawLine(at.x, at.y, at.x + w - 1, at.y, 0x000000);

@@ -309,6 +309,8 @@ TEST_F(ImageTest, AnImageControlLargerThanItsEmbeddedPictureShowsOnlyThePicture)
     replaced.SetEmbeddedImage(data.data(), 4, 4);
     EXPECT_EQ(Pixel(50, 10), 0xFF0000u);
     EXPECT_EQ(Pixel(60, 20), 0x00FF00u) << "beyond the smaller picture";
+    EXPECT_EQ(Pixel(69, 20), 0x00FF00u) << "to the control's last column";
+    EXPECT_EQ(Pixel(60, 29), 0x00FF00u) << "and its last row";
 }
 
 // A picture given by the caller replaces the one built from embedded data for good.
