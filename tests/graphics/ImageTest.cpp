@@ -19,6 +19,32 @@ namespace {
 
 constexpr unsigned long kGrey = 0xAAAAAA;
 
+Visual TrueColourLayout(unsigned long red, unsigned long green, unsigned long blue, int bits) {
+    Visual layout{};
+    layout.c_class = TrueColor;
+    layout.red_mask = red;
+    layout.green_mask = green;
+    layout.blue_mask = blue;
+    layout.bits_per_rgb = bits;
+    return layout;
+}
+
+// A 4 x 3 picture of one pixel value, its rows padded to whole words, in the layout given.
+ServerImage FilledPicture(Display* display, Visual* layout, int depth, int bits_per_pixel,
+                          unsigned long pixel) {
+    // Room for four bytes a pixel, whatever the server's own format for the depth is.
+    char* data = static_cast<char*>(std::calloc(4 * 3, 4));
+    ServerImage image(XCreateImage(display, layout, depth, ZPixmap, 0, data, 4, 3, 32, 0));
+    image->bits_per_pixel = bits_per_pixel;
+    image->bytes_per_line = (4 * bits_per_pixel / 8 + 3) / 4 * 4;
+    XInitImage(image.get());
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x)
+            XPutPixel(image.get(), x, y, pixel);
+    }
+    return image;
+}
+
 class ImageTest : public XServerTest {
 protected:
     void SetUp() override {
@@ -127,24 +153,9 @@ TEST_F(ImageTest, ColourKeyCopiesLetTheWindowShowThroughAndLeaveTheImageAlone) {
 // A 16-bit display's pixels hold no whole channel bytes: the key is compared through the
 // masks, and every row is copied like on a 24-bit one.
 TEST_F(ImageTest, ColourKeyCopiesOfSixteenBitPixelsCoverEveryRowButTheKey) {
-    Visual layout{};
-    layout.c_class = TrueColor;
-    layout.red_mask = 0xF800;
-    layout.green_mask = 0x07E0;
-    layout.blue_mask = 0x001F;
-    layout.bits_per_rgb = 6;
-    const auto make = [&](unsigned long pixel) {
-        char* data = static_cast<char*>(std::calloc(4 * 3, 2));
-        ServerImage image(XCreateImage(display(), &layout, 16, ZPixmap, 0, data, 4, 3, 16, 0));
-        for (int y = 0; y < 3; ++y) {
-            for (int x = 0; x < 4; ++x)
-                XPutPixel(image.get(), x, y, pixel);
-        }
-        return image;
-    };
-    const ServerImage red = make(0xF800);
-    const ServerImage under = make(0x001F);
-    ASSERT_EQ(red->bits_per_pixel, 16);
+    Visual layout = TrueColourLayout(0xF800, 0x07E0, 0x001F, 6);
+    const ServerImage red = FilledPicture(display(), &layout, 16, 16, 0xF800);
+    const ServerImage under = FilledPicture(display(), &layout, 16, 16, 0x001F);
     XPutPixel(red.get(), 1, 0, 0);  // black: the key
     BlitKeyed(*red, 0, 0, 4, 3, under.get(), 0, 0, 0x000000);
     for (int y = 0; y < 3; ++y) {
@@ -159,26 +170,9 @@ TEST_F(ImageTest, ColourKeyCopiesOfSixteenBitPixelsCoverEveryRowButTheKey) {
 // leaves the row below them alone.
 TEST_F(ImageTest, ColourKeyCopiesOfThreeBytePixelsStopAtTheLastRowOfTheArea) {
     MyImage::ProbePixelLayout(display(), screen()->GetScreenNumber());
-    Visual layout{};
-    layout.c_class = TrueColor;
-    layout.red_mask = 0xFF0000;
-    layout.green_mask = 0x00FF00;
-    layout.blue_mask = 0x0000FF;
-    layout.bits_per_rgb = 8;
-    const auto make = [&](unsigned long pixel) {
-        char* data = static_cast<char*>(std::calloc(4 * 3, 4));
-        ServerImage image(XCreateImage(display(), &layout, 24, ZPixmap, 0, data, 4, 3, 32, 0));
-        image->bits_per_pixel = 24;
-        image->bytes_per_line = 12;
-        XInitImage(image.get());
-        for (int y = 0; y < 3; ++y) {
-            for (int x = 0; x < 4; ++x)
-                XPutPixel(image.get(), x, y, pixel);
-        }
-        return image;
-    };
-    const ServerImage red = make(0xFF0000);
-    const ServerImage under = make(0x0000FF);
+    Visual layout = TrueColourLayout(0xFF0000, 0x00FF00, 0x0000FF, 8);
+    const ServerImage red = FilledPicture(display(), &layout, 24, 24, 0xFF0000);
+    const ServerImage under = FilledPicture(display(), &layout, 24, 24, 0x0000FF);
     XPutPixel(red.get(), 1, 0, 0);  // black: the key
     BlitKeyed(*red, 0, 0, 4, 2, under.get(), 0, 0, 0x000000);
     for (int y = 0; y < 3; ++y) {
