@@ -195,10 +195,6 @@ bool ScrollBar::PickPage(int x, int y) {
     return static_cast<bool>(self);
 }
 
-void ScrollBar::EraseArea() {
-    EraseControlArea(*this, 2);
-}
-
 void ScrollBar::ApplySizeRules() {
     if (vertical_) {
         Child::SetSize(std::max(GetWidth(), 21), std::max(GetHeight(), 52));
@@ -215,11 +211,13 @@ void ScrollBar::Paint() {
     const Point at = ToFormCoordinates(GetLocation().x, GetLocation().y);
     const int x = at.x, y = at.y, w = GetWidth(), h = GetHeight();
     const Colour fore = IsEnabled() ? 0x000000 : kDisabledTextColour;
-    graphics.FillRectangle(x, y, w, h, 0, kNoColour, ControlBackColour(*this));
-    graphics.DrawLine(x, y, x + w, y, kFrameLight);
-    graphics.DrawLine(x, y, x, y + h, kFrameLight);
-    graphics.DrawLine(x + w, y, x + w, y + h, fore);
-    graphics.DrawLine(x, y + h, x + w, y + h, fore);
+    // The frame is the bar's own outermost pixels: nothing is drawn over a neighbour, and
+    // hiding, which erases w x h, leaves nothing of the bar.
+    graphics.FillRectangle(x, y, w + 1, h + 1, 0, kNoColour, ControlBackColour(*this));
+    graphics.DrawLine(x, y, x + w - 1, y, kFrameLight);
+    graphics.DrawLine(x, y, x, y + h - 1, kFrameLight);
+    graphics.DrawLine(x + w - 1, y, x + w - 1, y + h - 1, fore);
+    graphics.DrawLine(x, y + h - 1, x + w - 1, y + h - 1, fore);
     segment_starts_.clear();
     PaintArrows(graphics, x, y, w, h, fore);
     PaintSegments(graphics, x, y, w, h, fore);

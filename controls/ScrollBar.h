@@ -66,11 +66,6 @@ public:
     };
     Pages GetPages() const;
 
-protected:
-    // The frame's dark edges lie one pixel right of and below the w x h area: hiding erases
-    // them too.
-    void EraseArea() override;
-
 private:
     void ApplySizeRules();
     void PaintArrows(Graphics& graphics, int x, int y, int w, int h, Colour fore);

@@ -381,12 +381,32 @@ TEST_F(RangeControlsTest, ScrollBarKeysAreTheArrowsAndTheSpaceBarOnly) {
     EXPECT_EQ(Count(20 + 31, 102, 9, 18, kBlack), 9 * 18) << "the thumb on the second page";
 }
 
-// The bar's dark frame edges lie just right of and below it; hiding takes them away too.
+// The bar at (20, 100) covers 142 x 21 pixels, frame included; hiding takes all of it away.
 TEST_F(RangeControlsTest, HidingAScrollBarLeavesNothingOfIt) {
     auto bar = MakeScrollBar(0, 1000, 142);
     bar->SetPosition(500);
     bar->Hide();
     EXPECT_EQ(Count(10, 90, 170, 45, kGrey), 170 * 45);
+}
+
+// Neighbours flush against the bar's right and bottom edges keep their pixels while the bar
+// paints and hides; the bar's own last column and row are its frame, not what was there.
+TEST_F(RangeControlsTest, AScrollBarPaintsAndErasesOnlyItsOwnArea) {
+    auto bar = MakeScrollBar(0, 1000, 142);
+    Graphics graphics(form.get());
+    graphics.FillRectangle(20, 100, 143, 22, 0, kNoColour, kGreen);
+    graphics.FillRectangle(162, 100, 2, 23, 0, kNoColour, kBlue);
+    graphics.FillRectangle(20, 121, 143, 2, 0, kNoColour, kBlue);
+    bar->SetPosition(500);
+    EXPECT_EQ(Count(20, 100, 142, 21, kGreen), 0) << "the bar paints all its pixels";
+    EXPECT_EQ(Count(20 + 141, 100 + 1, 1, 20, kBlack), 20) << "the dark right edge";
+    EXPECT_EQ(Count(20 + 1, 100 + 20, 141, 1, kBlack), 141) << "the dark bottom edge";
+    EXPECT_EQ(Count(162, 100, 1, 22, kBlue), 22) << "the right neighbour untouched";
+    EXPECT_EQ(Count(20, 121, 143, 1, kBlue), 143) << "the neighbour below untouched";
+    bar->Hide();
+    EXPECT_EQ(Count(20, 100, 142, 21, kGrey), 142 * 21);
+    EXPECT_EQ(Count(162, 100, 1, 22, kBlue), 22) << "hiding spares the right neighbour";
+    EXPECT_EQ(Count(20, 121, 143, 1, kBlue), 143) << "and the one below";
 }
 
 TEST_F(RangeControlsTest, ScrollBarSetFocusAndSetRangePaintTheBarAgain) {
