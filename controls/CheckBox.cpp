@@ -83,7 +83,9 @@ void CheckBox::Paint() {
     graphics.FillRectangle(at.x, at.y, w + 1, h + 1, 0, kNoColour, back);
     if (picture != nullptr) graphics.PutImage(at.x + 1, at.y + 1, 20, 20, picture);
     const Colour fore = IsEnabled() ? text_colour_ : kDisabledTextColour;
-    graphics.DrawText(at.x + 26, at.y + 1, w - 30, h, GetText(), fore, back, 0);
+    // One row less than the box: the caption's background, filled from one row down, stays
+    // within the box instead of painting over what lies below it.
+    graphics.DrawText(at.x + 26, at.y + 1, w - 30, h - 1, GetText(), fore, back, 0);
     if (IsFocused() && IsEnabled())
         DrawDashedFrame(graphics, at.x + 23, at.x + w - 8, at.y + 2, at.y + h - 1, text_colour_);
 }

@@ -107,7 +107,8 @@ void OptionBox::Paint() {
         const int row = at.y + kItemHeight * i;
         XImage* picture = i == selected_ ? on : off;
         if (picture != nullptr) graphics.PutImageTransparent(at.x + 1, row + 6, 20, 20, picture);
-        graphics.DrawText(at.x + 28, row + 1, w - 30, kItemHeight, captions_[i], fore, back, 0);
+        // Filled from one row down, the caption's background stops at the item's last row.
+        graphics.DrawText(at.x + 28, row + 1, w - 30, kItemHeight - 1, captions_[i], fore, back, 0);
         if (IsFocused() && enabled && i == focus_item)
             DrawDashedFrame(graphics, at.x + 25, at.x + w - 6, row + 2, row + 25, text_colour_);
     }

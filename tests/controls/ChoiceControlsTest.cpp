@@ -5,6 +5,7 @@
 
 #include "controls/CheckBox.h"
 #include "controls/OptionBox.h"
+#include "graphics/Graphics.h"
 #include "tests/controls/ControlTest.h"
 #include "tests/support/ProbeControl.h"
 #include "toolkit/Application.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr unsigned long kMark = 0x010101;
 constexpr unsigned long kGreyInside = 0xC8C8C8;
 constexpr unsigned long kGreen = 0x00FF00;
+constexpr unsigned long kBlue = 0x0000FF;
 
 void LogCommand(GUIElement* element) {
     EventLog().push_back(element->GetName() + ".Command");
@@ -125,6 +127,32 @@ TEST_F(ChoiceControlsTest, HidingACheckBoxLeavesTheFormsColour) {
     FocusByTab(&box);
     box.Hide();
     EXPECT_EQ(CountColour(form->GetWindow(), 20, 20, 80, 30, kGrey), 80 * 30);
+}
+
+// Neighbours flush below and right of a control at (20, 20) keep their pixels while it paints
+// and hides: its caption's background stays within its own rows.
+TEST_F(ChoiceControlsTest, CheckAndOptionBoxesPaintAndEraseOnlyTheirOwnArea) {
+    auto check = [&](auto& control, const std::string& name) {
+        SCOPED_TRACE(name);
+        control.SetBackColor(kGreen);
+        const int h = control.GetHeight();
+        Graphics graphics(form.get());
+        graphics.FillRectangle(0, 0, 301, 201, 0, kNoColour, kGrey);
+        graphics.FillRectangle(20, 20 + h, 82, 2, 0, kNoColour, kBlue);
+        graphics.FillRectangle(20 + 80, 20, 2, h + 2, 0, kNoColour, kBlue);
+        Prepare(control, name, 20, 20);
+        EXPECT_EQ(CountColour(form->GetWindow(), 20, 20 + h, 81, 1, kBlue), 81) << "row below";
+        EXPECT_EQ(CountColour(form->GetWindow(), 100, 20, 1, h + 1, kBlue), h + 1) << "right";
+        control.Hide();
+        EXPECT_EQ(CountColour(form->GetWindow(), 20, 20, 80, h, kGrey), 80 * h);
+        EXPECT_EQ(CountColour(form->GetWindow(), 20, 20 + h, 81, 1, kBlue), 81) << "row below";
+    };
+    CheckBox box(form.get(), "Suono");
+    check(box, "C");
+    OptionBox options(form.get());
+    options.AddItem("Facile", "1");
+    options.SetSize(80, 26);
+    check(options, "O");
 }
 
 class OptionBoxTest : public ChoiceControlsTest {
