@@ -87,7 +87,8 @@ void CheckBox::Paint() {
     // within the box instead of painting over what lies below it.
     graphics.DrawText(at.x + 26, at.y + 1, w - 30, h - 1, GetText(), fore, back, 0);
     if (IsFocused() && IsEnabled())
-        DrawDashedFrame(graphics, at.x + 23, at.x + w - 8, at.y + 2, at.y + h - 1, text_colour_);
+        DrawDashedFrame(graphics, at.x + 23, at.x + w - 8, at.y + 2, at.y + h - 1, at.y + h - 1,
+                        text_colour_);
 }
 
 }  // namespace sassorbi

@@ -110,7 +110,8 @@ void OptionBox::Paint() {
         // Filled from one row down, the caption's background stops at the item's last row.
         graphics.DrawText(at.x + 28, row + 1, w - 30, kItemHeight - 1, captions_[i], fore, back, 0);
         if (IsFocused() && enabled && i == focus_item)
-            DrawDashedFrame(graphics, at.x + 25, at.x + w - 6, row + 2, row + 25, text_colour_);
+            DrawDashedFrame(graphics, at.x + 25, at.x + w - 6, row + 2, row + 25,
+                            at.y + GetHeight() - 1, text_colour_);
     }
 }
 

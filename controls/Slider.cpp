@@ -207,7 +207,7 @@ void Slider::Paint() {
         PaintHorizontal(graphics, at.x, at.y, w, h, fore, back);
     }
     if (IsFocused() && IsEnabled())
-        DrawDashedFrame(graphics, at.x, at.x + w - 1, at.y + 1, at.y + h - 2, fore);
+        DrawDashedFrame(graphics, at.x, at.x + w - 1, at.y + 1, at.y + h - 2, at.y + h - 1, fore);
 }
 
 void Slider::PaintVertical(Graphics& graphics, int x, int y, int w, int h, Colour fore,

@@ -143,6 +143,8 @@ TEST_F(ChoiceControlsTest, CheckAndOptionBoxesPaintAndEraseOnlyTheirOwnArea) {
         Prepare(control, name, 20, 20);
         EXPECT_EQ(CountColour(form->GetWindow(), 20, 20 + h, 81, 1, kBlue), 81) << "row below";
         EXPECT_EQ(CountColour(form->GetWindow(), 100, 20, 1, h + 1, kBlue), h + 1) << "right";
+        FocusByTab(&control);
+        EXPECT_EQ(CountColour(form->GetWindow(), 20, 20 + h, 81, 1, kBlue), 81) << "focused";
         control.Hide();
         EXPECT_EQ(CountColour(form->GetWindow(), 20, 20, 80, h, kGrey), 80 * h);
         EXPECT_EQ(CountColour(form->GetWindow(), 20, 20 + h, 81, 1, kBlue), 81) << "row below";
