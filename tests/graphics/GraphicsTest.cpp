@@ -119,6 +119,9 @@ TEST_F(GraphicsTest, DrawsOnAPixmapAndReadsBackOnlyWhatThePixmapHolds) {
     }
     EXPECT_GT(white, 0) << "the glyphs";
     EXPECT_EQ(graphics.GetImage(30, 10, 20, 20), nullptr) << "past the pixmap's edge";
+    const ServerImage corner = graphics.GetImage(39, 19, 1, 1);
+    ASSERT_TRUE(corner) << "a single pixel is read too";
+    EXPECT_EQ(XGetPixel(corner.get(), 0, 0) & 0xFFFFFF, 0x010101u);
     EXPECT_EQ(Pixel(5, 5), kGrey) << "the window is not drawn on";
 }
 

@@ -322,5 +322,28 @@ TEST_F(ImageTest, AnImageGivenToAnEmbeddedPictureControlReplacesItAtOnce) {
     EXPECT_EQ(Pixel(11, 11), 0x00FF00u) << "no picture: the embedded one is not built again";
 }
 
+// A control whose tag is its id when it first gets one keeps a tag the user gives it later;
+// an image control takes its id again at every creation.
+class TaggedControl : public DrawnControl {
+public:
+    explicit TaggedControl(GUIElement* parent)
+        : DrawnControl(parent, "tagged", TagRule::kIdWhenGiven, MoveRule::kStoreOnly) {}
+};
+
+TEST_F(ImageTest, ATagFollowsItsControlsRuleAtEveryCreation) {
+    TaggedControl given(form.get());
+    given.Create();
+    EXPECT_EQ(given.GetTag(), static_cast<uint64_t>(given.GetId()));
+    given.SetTag(77);
+    given.Create();
+    EXPECT_EQ(given.GetTag(), 77u) << "the id was given once, at the first creation";
+
+    MyImage image(form.get(), static_cast<XImage*>(nullptr));
+    image.Create();
+    image.SetTag(77);
+    image.Create();
+    EXPECT_EQ(image.GetTag(), static_cast<uint64_t>(image.GetId()));
+}
+
 }  // namespace
 }  // namespace sassorbi::testing

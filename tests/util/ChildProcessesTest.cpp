@@ -79,6 +79,28 @@ TEST_F(ChildProcessesTest, AMissingProgramEndsWithStatus127) {
     EXPECT_EQ(RunningChildCount(), 0u);
 }
 
+// A quiet program reads and writes nowhere, also when the game itself has no standard input:
+// /dev/null then opens as descriptor 0 and serves all three.
+TEST_F(ChildProcessesTest, AQuietProgramHasAllThreeStandardStreamsOnDevNull) {
+    // Expanded before the file is opened for the output: the shell's own three streams.
+    const std::vector<std::string> show = {
+        "sh", "-c",
+        "echo $(readlink /proc/$$/fd/0) $(readlink /proc/$$/fd/1) $(readlink /proc/$$/fd/2)"
+        " > fds.txt"};
+    for (const bool input_closed : {false, true}) {
+        RemoveFile("fds.txt");
+        const int saved = dup(STDIN_FILENO);
+        if (input_closed) close(STDIN_FILENO);
+        const pid_t pid = SpawnQuietProgram(show);
+        dup2(saved, STDIN_FILENO);
+        close(saved);
+        ASSERT_GT(pid, 0);
+        EXPECT_EQ(WaitForChild(pid), 0);
+        EXPECT_EQ(ReadFile("fds.txt"), "/dev/null /dev/null /dev/null\n")
+            << (input_closed ? "started without standard input" : "started with it");
+    }
+}
+
 TEST_F(ChildProcessesTest, TerminateChildStopsOnlyOurLiveChildren) {
     const pid_t pid = SpawnProgram({"sleep", "60"});
     ASSERT_GT(pid, 0);
