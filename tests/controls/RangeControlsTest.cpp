@@ -477,6 +477,8 @@ TEST_F(RangeControlsTest, AProgressBarAtHalfShowsA93By22BlueArea) {
     EXPECT_EQ(Count(21, 21, 93, 22, kBlue), 93 * 22);
     EXPECT_EQ(Pixel(20, 20), kBlack);
     EXPECT_EQ(Pixel(20 + 189, 20 + 24), kWhite);
+    EXPECT_EQ(Count(20, 20, 1, 24, kBlack), 24) << "the left edge";
+    EXPECT_EQ(Count(19, 45, 192, 2, kBlack), 0) << "nothing of the border below the bar";
     bar.SetValue(500);
     EXPECT_EQ(bar.GetValue(), 100);
     EXPECT_EQ(Count(20, 20, 190, 25, kBlue), 187 * 22);
