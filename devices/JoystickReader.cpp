@@ -48,16 +48,6 @@ void ApplyAxis(const js_event& event, const JoystickConfig& config, JoystickStat
     state->right = right;
 }
 
-// Exact type matches: the driver's initial-state events (JS_EVENT_INIT set) are ignored.
-void ApplyEvent(const js_event& event, const JoystickConfig& config, JoystickState* state) {
-    if (event.type == JS_EVENT_AXIS) {
-        ApplyAxis(event, config, state);
-    } else if (event.type == JS_EVENT_BUTTON) {
-        state->button = event.number;
-        state->button_pressed = event.value != 0;
-    }
-}
-
 // Maps the shared record, creating it if needed; nullptr, logged, when that fails.
 JoystickState* MapSharedState() {
     const int shared = shm_open(kJoystickSharedName, O_CREAT | O_RDWR | O_CLOEXEC, 0666);
@@ -81,13 +71,23 @@ void PublishEvents(int device, const JoystickConfig& config) {
     state->present = 1;
     js_event event{};
     while (ReadEvent(device, &event))
-        ApplyEvent(event, config, state);
+        ApplyJoystickEvent(event, config, state);
     // A game that keeps the record mapped reads all false from now on, name or no name.
     *state = JoystickState{};
     munmap(state, kStateSize);
 }
 
 }  // namespace
+
+// Exact type matches: the driver's initial-state events (JS_EVENT_INIT set) are ignored.
+void ApplyJoystickEvent(const js_event& event, const JoystickConfig& config, JoystickState* state) {
+    if (event.type == JS_EVENT_AXIS) {
+        ApplyAxis(event, config, state);
+    } else if (event.type == JS_EVENT_BUTTON) {
+        state->button = event.number;
+        state->button_pressed = event.value != 0;
+    }
+}
 
 std::string JoystickDevicePath(int device_index) {
     if (device_index == -1) device_index = 0;
